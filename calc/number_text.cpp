@@ -1,0 +1,140 @@
+#include "calc/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+
+namespace brenvol::calc {
+namespace {
+
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads a number's text into the plain form that std::from_chars takes ("-12.5e3"), checking
+// the grammar as it goes.
+class Scanner {
+public:
+    explicit Scanner(std::u16string_view text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ == text_.size(); }
+    bool Take(char16_t c) {
+        if (AtEnd() || text_[pos_] != c) {
+            return false;
+        }
+        ++pos_;
+        return true;
+    }
+    bool Take(std::u16string_view s) {
+        if (s.empty() || !text_.substr(pos_).starts_with(s)) {
+            return false;
+        }
+        pos_ += s.size();
+        return true;
+    }
+    // Copies a run of digits to `out`; returns how many there were.
+    std::size_t Digits(std::string& out) {
+        const std::size_t start = pos_;
+        while (!AtEnd() && IsDigit(text_[pos_])) {
+            out += static_cast<char>(text_[pos_++]);
+        }
+        return pos_ - start;
+    }
+
+private:
+    std::u16string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// from_chars reports both overflow and underflow as out of range. Tells them apart from the
+// decimal exponent of the leading significant digit: at 0 or above the value is at least 1.
+bool IsAtLeastOne(std::string_view mantissa, std::size_t intDigits, std::string_view exponent) {
+    const std::size_t lead = mantissa.find_first_not_of("0.-");
+    if (lead == std::string_view::npos) {
+        return false;
+    }
+    // Position of the leading digit counted in digits, so the '-' and '.' do not count.
+    const auto skipped = std::count_if(mantissa.begin(), mantissa.begin() + lead, IsDigit);
+    long long magnitude = static_cast<long long>(intDigits) - skipped - 1;
+    long long exp = 0;
+    const bool negative = !exponent.empty() && exponent.front() == '-';
+    for (char c : exponent) {
+        if (c >= '0' && c <= '9') {
+            exp = std::min(exp * 10 + (c - '0'), 1'000'000'000LL);  // far beyond any double
+        }
+    }
+    magnitude += negative ? -exp : exp;
+    return magnitude >= 0;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& format) {
+    const auto first = std::find_if_not(text.begin(), text.end(), IsBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
+    Scanner in(first < last ? text.substr(first - text.begin(), last - first) : u"");
+
+    std::string mantissa;
+    if (in.Take(u'-')) {
+        mantissa += '-';
+    } else {
+        in.Take(u'+');
+    }
+    const std::size_t intDigits = in.Digits(mantissa);
+    std::size_t fracDigits = 0;
+    if (in.Take(format.decimalSeparator)) {
+        mantissa += '.';
+        fracDigits = in.Digits(mantissa);
+    }
+    if (intDigits + fracDigits == 0) {
+        return std::nullopt;
+    }
+    std::string exponent;
+    if (in.Take(u'e') || in.Take(u'E')) {
+        if (in.Take(u'-')) {
+            exponent += '-';
+        } else {
+            in.Take(u'+');
+        }
+        if (in.Digits(exponent) == 0) {
+            return std::nullopt;
+        }
+    }
+    if (!in.AtEnd()) {
+        return std::nullopt;
+    }
+
+    const std::string plain = exponent.empty() ? mantissa : mantissa + 'e' + exponent;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (IsAtLeastOne(mantissa, intDigits, exponent)) {
+            return std::nullopt;
+        }
+        return mantissa.front() == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || end != plain.data() + plain.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::u16string FormatWhole(double value) {
+    assert(std::isfinite(value) && value == std::floor(value));
+    if (value == 0) {
+        return u"0";
+    }
+    // A double has at most 309 integer digits.
+    std::array<char, 320> buffer{};
+    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, 0);
+    assert(printed.ec == std::errc());
+    return std::u16string(buffer.data(), printed.ptr);
+}
+
+}  // namespace brenvol::calc
