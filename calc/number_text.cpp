@@ -132,12 +132,11 @@ std::u16string FormatWhole(double value) {
     // A double has at most 309 integer digits.
     std::array<char, 320> buffer{};
     // Whole values this small are exact as integers; printing one is much cheaper.
-    const auto printed =
-        std::fabs(value) < 1e15
-            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                            static_cast<long long>(value))
-            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                            std::chars_format::fixed, 0);
+    const auto printed = std::fabs(value) < 1e15
+                             ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                             static_cast<long long>(value))
+                             : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                             std::chars_format::fixed, 0);
     assert(printed.ec == std::errc());
     return std::u16string(buffer.data(), printed.ptr);
 }

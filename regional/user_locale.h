@@ -7,11 +7,19 @@
 #include <string>
 #include <string_view>
 
+#include <memory>
+
 #include "calc/number_text.h"
+#include "settings/registry_api.h"
 
 namespace brenvol::regional {
 
 calc::NumberFormat UserNumberFormat();
+
+// The registry that holds the user's regional settings. Where the system has no registry, an
+// in-memory one seeded from UserNumberFormat(), so the separator read from it is the one the
+// number conversion expects.
+std::unique_ptr<settings::RegistryApi> UserRegistry();
 
 // Text to and from the platform's 8-bit encoding, as command-line arguments and terminal
 // output use it.

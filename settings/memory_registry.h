@@ -1,0 +1,76 @@
+// A registry kept in memory, for systems that have none, and for tests.
+//
+// It keeps the contract of the registry operations: a missing key is created on open, data
+// that does not fit the caller's buffer gives kMoreData, a zero-length value stays zero-length.
+// Key and value names are compared without regard to ASCII case, as Windows does. Nothing is
+// written anywhere: the registry lives and dies with the object. Tests can make an operation
+// answer with any code, or make it impossible to call.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "settings/registry_api.h"
+
+namespace brenvol::settings {
+
+class MemoryRegistry : public RegistryApi {
+public:
+    enum class Operation { CreateKey, QueryValue, CloseKey };
+
+    // The arguments of the last CreateKey call, as received.
+    struct CreateCall {
+        std::uint32_t reserved = 0;
+        std::string className;
+        std::uint32_t options = 0;
+        std::uint32_t access = 0;
+        SecurityAttributes security;
+    };
+
+    // Stores raw data under `subKey` of a predefined root, creating the key.
+    void SetValue(KeyHandle root, std::string_view subKey, std::string_view valueName,
+                  std::string data, std::uint32_t type = kRegSz);
+    bool HasKey(KeyHandle root, std::string_view subKey) const;
+
+    // From now on the operation answers `code` without doing anything.
+    void FailWith(Operation operation, std::int32_t code) { failures_[operation] = code; }
+    // From now on calling the operation raises RegistryCallError.
+    void MakeUncallable(Operation operation) { uncallable_.insert(operation); }
+
+    std::size_t OpenHandles() const { return open_.size(); }
+    const std::optional<CreateCall>& LastCreateCall() const { return lastCreate_; }
+
+    std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t reserved,
+                           const std::string& className, std::uint32_t options,
+                           std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
+                           std::uint32_t& disposition) override;
+    std::int32_t QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                            unsigned char* data, std::uint32_t& size) override;
+    std::int32_t CloseKey(KeyHandle key) override;
+
+private:
+    struct Value {
+        std::uint32_t type;
+        std::string data;
+    };
+    using Values = std::map<std::string, Value>;  // by lower-case name
+
+    // The key's full path in lower case ("80000001\control panel\international"), or nothing
+    // when the parent is not a root or an open key, or the path is malformed.
+    std::optional<std::string> PathOf(KeyHandle parent, std::string_view subKey,
+                                      std::int32_t& error) const;
+    void Create(const std::string& path);
+    std::optional<std::int32_t> Injected(Operation operation) const;
+
+    std::map<std::string, Values> keys_;
+    std::map<KeyHandle, std::string> open_;  // handle -> key path
+    KeyHandle nextHandle_ = 0x1000;
+    std::map<Operation, std::int32_t> failures_;
+    std::set<Operation> uncallable_;
+    std::optional<CreateCall> lastCreate_;
+};
+
+}  // namespace brenvol::settings
