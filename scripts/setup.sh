@@ -6,7 +6,10 @@
 #   qt6-base-dev              the window, the user's locale, QtTest
 #   libgtest-dev              the core libraries' tests
 #   libbenchmark-dev          the benchmarks (built with everything else, run by bench/run.sh)
-BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev)
+#   fonts-liberation          a face metric-compatible with Arial, so texts fit their boxes
+#   desktop-file-utils, appstream   validate the launcher and the AppStream file in the tests
+BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+    fonts-liberation desktop-file-utils appstream)
 
 brenvol_missing_packages() {
     local package
