@@ -1,5 +1,5 @@
-# Shared by run.sh and test.sh: installs the Debian packages the build needs, then configures
-# and builds in build/. Sourced, not run.
+# Shared by run.sh, test.sh and bench/run.sh: installs the Debian packages the build needs,
+# then configures and builds. Sourced, not run.
 
 # Each package and why it is here:
 #   cmake, ninja-build, g++   the build
@@ -11,24 +11,36 @@
 BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
     fonts-liberation desktop-file-utils appstream)
 
+# The Windows suite, cross-built and run under Wine:
+#   g++-mingw-w64-x86-64-posix   the cross-compiler (posix threads, which GoogleTest needs)
+#   googletest                   GoogleTest's sources, built for Windows
+#   wine, wine64                 run the .exe files
+#   locales                      the locale sources Wine's locale is compiled from
+BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales)
+
+# Prints the packages of the list named by $1 that are not installed.
 brenvol_missing_packages() {
+    local -n packages=$1
     local package
-    for package in "${BRENVOL_PACKAGES[@]}"; do
+    for package in "${packages[@]}"; do
         if [ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]; then
             echo "$package"
         fi
     done
 }
 
-# Calls apt only when something is missing, and refreshes its lists first, since on a fresh
-# machine they may be empty or stale.
+# Installs the missing packages of the list named by $1 (default BRENVOL_PACKAGES). Calls apt
+# only when something is missing, and refreshes its lists first, since on a fresh machine they
+# may be empty or stale.
 brenvol_install_packages() {
+    local list=${1:-BRENVOL_PACKAGES}
     if ! command -v dpkg-query >/dev/null; then
-        echo "Not a Debian system: install by hand: ${BRENVOL_PACKAGES[*]}" >&2
+        local -n wanted=$list
+        echo "Not a Debian system: install by hand: ${wanted[*]}" >&2
         return 0
     fi
     local missing
-    missing=$(brenvol_missing_packages)
+    missing=$(brenvol_missing_packages "$list")
     [ -z "$missing" ] && return 0
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
@@ -42,4 +54,11 @@ brenvol_install_packages() {
 brenvol_build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build
+}
+
+# The core libraries, brenvol-cli and their tests for 64-bit Windows, in build-windows/.
+brenvol_build_windows() {
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DBRENVOL_WITH_QT=OFF
+    cmake --build build-windows
 }

@@ -1,21 +1,13 @@
+// The regional settings through QtCore, which reads the platform's own on Windows too.
 #include "regional/user_locale.h"
 
 #include <QLocale>
 #include <QString>
 
-#include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
-
 namespace brenvol::regional {
 
 calc::NumberFormat UserNumberFormat() {
     return calc::NumberFormat{QLocale::system().decimalPoint().toStdU16String()};
-}
-
-std::unique_ptr<settings::RegistryApi> UserRegistry() {
-    auto registry = std::make_unique<settings::MemoryRegistry>();
-    settings::SeedRegionalSettings(*registry, UserNumberFormat().decimalSeparator);
-    return registry;
 }
 
 std::u16string FromLocal8Bit(const char* text) {

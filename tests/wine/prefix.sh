@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# prefix.sh start|stop LOCALE: makes, or stops, the Wine prefix the Windows tests of LOCALE run
+# in, under BRENVOL_WINE_DIR. Wine takes the user's locale from LC_ALL, which needs the C
+# library's locale: it is compiled into the build folder, so the system is left as it is.
+set -euo pipefail
+action=$1 locale=$2
+dir=${BRENVOL_WINE_DIR:?}
+export WINEPREFIX=$dir/prefix-$locale TMPDIR=$dir/tmp LOCPATH=$dir/locale WINEDEBUG=-all
+mkdir -p "$TMPDIR" "$LOCPATH"
+case $action in
+start)
+    if [ "$locale" != C ] && [ ! -d "$LOCPATH/$locale" ]; then
+        # it_IT.UTF-8 -> the it_IT sources in UTF-8
+        localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale"
+    fi
+    LC_ALL=$locale wine wineboot --init >/dev/null 2>&1
+    wineserver --wait
+    ;;
+stop)
+    wineserver --kill || true
+    ;;
+esac
