@@ -1,21 +1,48 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the Linux suite, then the Windows one
 # (cross-built with MinGW, run under Wine). Exits non-zero on any failure.
-#   ./test.sh --skip-windows   the Linux suite alone (also BRENVOL_SKIP_WINDOWS=1)
+#   --skip-windows   leave out the Windows suite (also BRENVOL_SKIP_WINDOWS=1)
+#   --sanitize       also run the Linux suite built with AddressSanitizer and UBSan
+#   --fuzz SECONDS   also run each fuzz target for SECONDS (fuzz/run.sh runs them at length)
+#   --memcheck       also run brenvol-cli and the window's tests under Valgrind's memcheck
+# CI runs ./test.sh --sanitize --fuzz 20 --memcheck.
 set -euo pipefail
 cd "$(dirname "$0")"
-skip_windows=${BRENVOL_SKIP_WINDOWS:-0}
-for arg in "$@"; do
-    case $arg in
+usage() {
+    echo "usage: ./test.sh [--skip-windows] [--sanitize] [--fuzz SECONDS] [--memcheck]" >&2
+    exit 64
+}
+skip_windows=${BRENVOL_SKIP_WINDOWS:-0} sanitize=0 fuzz_seconds=0 memcheck=0
+while [ $# -gt 0 ]; do
+    case $1 in
     --skip-windows) skip_windows=1 ;;
-    *) echo "usage: ./test.sh [--skip-windows]" >&2; exit 64 ;;
+    --sanitize) sanitize=1 ;;
+    --fuzz) [[ ${2:-} =~ ^[0-9]+$ ]] || usage; fuzz_seconds=$2; shift ;;
+    --memcheck) memcheck=1 ;;
+    *) usage ;;
     esac
+    shift
 done
 source scripts/setup.sh
 
 brenvol_install_packages
 brenvol_build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+if [ "$sanitize" = 1 ]; then
+    brenvol_build_sanitize
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+fi
+
+if [ "$memcheck" = 1 ]; then
+    brenvol_install_packages BRENVOL_MEMCHECK_PACKAGES
+    scripts/memcheck.sh
+fi
+
+if [ "$fuzz_seconds" -gt 0 ]; then
+    brenvol_install_packages BRENVOL_FUZZ_PACKAGES
+    fuzz/run.sh "$fuzz_seconds"
+fi
 
 if [ "$skip_windows" != 1 ]; then
     brenvol_install_packages BRENVOL_WINDOWS_PACKAGES

@@ -18,6 +18,12 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-d
 #   locales                      the locale sources Wine's locale is compiled from
 BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales)
 
+# Valgrind, for ./test.sh --memcheck.
+BRENVOL_MEMCHECK_PACKAGES=(valgrind)
+
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+BRENVOL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 # Prints the packages of the list named by $1 that are not installed.
 brenvol_missing_packages() {
     local -n packages=$1
@@ -54,6 +60,15 @@ brenvol_install_packages() {
 brenvol_build() {
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build
+}
+
+# Everything, built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/.
+# Any report ends the program, so it fails its test.
+brenvol_build_sanitize() {
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBRENVOL_BUILD_BENCH=OFF \
+        "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build build-sanitize
 }
 
 # The core libraries, brenvol-cli and their tests for 64-bit Windows, in build-windows/.

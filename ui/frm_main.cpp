@@ -103,6 +103,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (!typed) {
         return false;  // navigation and editing keys stay the box's own
     }
+    if (*typed == 0) {
+        return true;  // a combination that types no character
+    }
     std::int16_t code = *typed;
     Text1_KeyPress(static_cast<int>(box - Text1.begin()), code);
     if (code == 0) {

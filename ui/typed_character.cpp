@@ -26,8 +26,12 @@ std::optional<std::int16_t> TypedCharacterCode(int key, Qt::KeyboardModifiers mo
         default:
             break;
     }
-    if (key <= 0 || key >= kFirstNonCharacterKey || modifiers.testFlag(Qt::MetaModifier)) {
+    if (key <= 0 || key >= kFirstNonCharacterKey) {
         return std::nullopt;
+    }
+    constexpr std::int16_t kTypesNothing = 0;
+    if (modifiers.testFlag(Qt::MetaModifier)) {
+        return kTypesNothing;
     }
     // Ctrl with Alt is AltGr on Windows, which types the key's character.
     if (ctrl && !alt) {
@@ -42,11 +46,11 @@ std::optional<std::int16_t> TypedCharacterCode(int key, Qt::KeyboardModifiers mo
             case Qt::Key_BracketRight:
                 return 29;
             default:
-                return std::nullopt;
+                return kTypesNothing;
         }
     }
     if (alt && !ctrl) {
-        return std::nullopt;
+        return kTypesNothing;
     }
     // A character beyond the code page types as "?", as Windows delivers it.
     const auto ansi =

@@ -1,0 +1,46 @@
+// A frmMain for tests, over an in-memory registry, with its controls at hand by name.
+#pragma once
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+#include <string>
+
+#include "settings/decimal_separator.h"
+#include "settings/memory_registry.h"
+#include "ui/frm_main.h"
+
+// A window over an in-memory registry holding `separator`, converting numbers with it, and
+// counting its beeps.
+struct Fixture {
+    explicit Fixture(std::u16string separator = u",") {
+        brenvol::settings::SeedRegionalSettings(registry, separator);
+        window = std::make_unique<frmMain>(
+            registry, [separator] { return brenvol::calc::NumberFormat{separator}; });
+        window->SetBeeper([this] { ++beeps; });
+    }
+    template <typename W = QLineEdit>
+    W* control(const char* name) const {
+        auto* widget = window->findChild<W*>(QString::fromLatin1(name));
+        if (!widget) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+    QString text(const char* name) const { return control(name)->text(); }
+    QStringList results() const { return {text("Text2(0)"), text("Text2(1)"), text("Text2(2)")}; }
+    void calculate(const QString& current, const QString& capacity) {
+        control("Text1(0)")->setText(current);
+        control("Text1(1)")->setText(capacity);
+        control<QPushButton>("Command1(0)")->click();
+    }
+    void showAndActivate() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    brenvol::settings::MemoryRegistry registry;
+    std::unique_ptr<frmMain> window;
+    int beeps = 0;
+};
