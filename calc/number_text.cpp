@@ -37,11 +37,11 @@ public:
         pos_ += s.size();
         return true;
     }
-    // Copies a run of digits to `out`; returns how many there were.
-    std::size_t Digits(std::string& out) {
+    // Copies a run of digits to `out`, moving it on; returns how many there were.
+    std::size_t Digits(char*& out) {
         const std::size_t start = pos_;
         while (!AtEnd() && IsDigit(text_[pos_])) {
-            out += static_cast<char>(text_[pos_++]);
+            *out++ = static_cast<char>(text_[pos_++]);
         }
         return pos_ - start;
     }
@@ -79,29 +79,32 @@ std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& 
     const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlank).base();
     Scanner in(first < last ? text.substr(first - text.begin(), last - first) : u"");
 
-    std::string mantissa;
+    // The number in from_chars' form, "-12.5e3": never longer than the text it comes from.
+    std::string buffer(text.size(), '\0');
+    char* out = buffer.data();
     if (in.Take(u'-')) {
-        mantissa += '-';
+        *out++ = '-';
     } else {
         in.Take(u'+');
     }
-    const std::size_t intDigits = in.Digits(mantissa);
+    const std::size_t intDigits = in.Digits(out);
     std::size_t fracDigits = 0;
     if (in.Take(format.decimalSeparator)) {
-        mantissa += '.';
-        fracDigits = in.Digits(mantissa);
+        *out++ = '.';
+        fracDigits = in.Digits(out);
     }
     if (intDigits + fracDigits == 0) {
         return std::nullopt;
     }
-    std::string exponent;
+    const char* mantissaEnd = out;
     if (in.Take(u'e') || in.Take(u'E')) {
+        *out++ = 'e';
         if (in.Take(u'-')) {
-            exponent += '-';
+            *out++ = '-';
         } else {
             in.Take(u'+');
         }
-        if (in.Digits(exponent) == 0) {
+        if (in.Digits(out) == 0) {
             return std::nullopt;
         }
     }
@@ -109,16 +112,18 @@ std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& 
         return std::nullopt;
     }
 
-    const std::string plain = exponent.empty() ? mantissa : mantissa + 'e' + exponent;
+    const char* plain = buffer.data();
     double value = 0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const auto [end, ec] = std::from_chars(plain, out, value);
     if (ec == std::errc::result_out_of_range) {
-        if (IsAtLeastOne(mantissa, intDigits, exponent)) {
+        const char* exponent = mantissaEnd == out ? out : mantissaEnd + 1;  // past the 'e'
+        if (IsAtLeastOne(std::string_view(plain, mantissaEnd - plain), intDigits,
+                         std::string_view(exponent, out - exponent))) {
             return std::nullopt;
         }
-        return mantissa.front() == '-' ? -0.0 : 0.0;
+        return *plain == '-' ? -0.0 : 0.0;
     }
-    if (ec != std::errc() || end != plain.data() + plain.size()) {
+    if (ec != std::errc() || end != out) {
         return std::nullopt;
     }
     return value;
@@ -130,7 +135,7 @@ std::u16string FormatWhole(double value) {
         return u"0";
     }
     // A double has at most 309 integer digits.
-    std::array<char, 320> buffer{};
+    std::array<char, 320> buffer;  // to_chars writes what it needs
     // Whole values this small are exact as integers; printing one is much cheaper.
     const auto printed = std::fabs(value) < 1e15
                              ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),

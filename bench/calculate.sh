@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Prints what Calculate costs per call, next to the bare formula. Builds in build-bench/
+# bench/calculate.sh [benchmark flags]: prints what Calculate costs per call, text conversion
+# included, next to the bare arithmetic of the formula. Builds in build-bench/
 # with optimisation; the packages come from the project's set-up.
 set -euo pipefail
 cd "$(dirname "$0")/.."

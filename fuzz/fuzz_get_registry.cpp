@@ -1,0 +1,89 @@
+// GetRegistry over a fuzzed in-memory registry: it returns only the value, the default or one
+// of its error texts; it tells the user of a failure at most once, and only of its own; and it
+// leaves no key open unless closing it failed.
+#include <algorithm>
+#include <set>
+
+#include "fuzz_check.h"
+#include "input/ansi_codepage.h"
+#include "settings/memory_registry.h"
+#include "settings/reg_function.h"
+
+using namespace brenvol;
+using settings::MemoryRegistry;
+
+namespace {
+
+struct CountingNotifier : settings::Notifier {
+    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override {
+        ++shown;
+        FUZZ_CHECK(text.starts_with(u"GetRegistry(): Error '"));
+        FUZZ_CHECK(title == u"Brenvol" && style == 0);
+    }
+    int shown = 0;
+};
+
+std::u16string Pick(FuzzedDataProvider& in, std::u16string_view usual) {
+    return in.ConsumeBool() ? std::u16string(usual)
+                            : fuzz::Latin1(in.ConsumeRandomLengthString(40));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    MemoryRegistry registry;
+    bool ownFailure = false, closeFails = false;
+    for (auto op : {MemoryRegistry::Operation::CreateKey, MemoryRegistry::Operation::QueryValue,
+                    MemoryRegistry::Operation::CloseKey}) {
+        switch (in.ConsumeIntegralInRange(0, 5)) {
+            case 0:
+                registry.FailWith(op, in.ConsumeIntegral<std::int32_t>());
+                closeFails |= op == MemoryRegistry::Operation::CloseKey;
+                break;
+            case 1:
+                registry.MakeUncallable(op);
+                ownFailure = true;
+                closeFails |= op == MemoryRegistry::Operation::CloseKey;
+                break;
+            default:
+                break;
+        }
+    }
+    const std::string stored = in.ConsumeRandomLengthString(300);
+    if (in.ConsumeBool()) {
+        registry.SetValue(settings::kCurrentUser, "Control Panel\\International", "sDecimal",
+                          stored);
+    }
+    const std::u16string root = Pick(in, u"-2147483647");
+    const std::u16string subKey = Pick(in, u"Control Panel\\International");
+    const std::u16string valueName = Pick(in, u"sDecimal");
+    const std::u16string defaultValue = fuzz::Latin1(in.ConsumeRandomLengthString(20));
+
+    CountingNotifier notifier;
+    const std::u16string result = settings::REG_Function(registry, notifier)
+                                      .GetRegistry(root, subKey, valueName, defaultValue);
+
+    // What the stored value reads as: up to its last byte or its first NUL, within the buffer.
+    std::string text = stored.substr(0, std::min<std::size_t>(stored.size(), 100));
+    text = text.substr(0, text.empty() ? 0 : text.size() - 1);
+    text = text.substr(0, text.find('\0'));
+    const std::set<std::u16string> allowed = {
+        u"",
+        defaultValue,
+        input::FromAnsi(text),
+        u"ERROR OPENING SUBKEY '" + subKey + u"'",
+        u"ERROR GETTING KEY '" + valueName + u"'",
+        u"ERROR CLOSING SUBKEY",
+    };
+    FUZZ_CHECK(allowed.count(result) == 1);
+    FUZZ_CHECK(notifier.shown <= 1);
+    // Its own failures: a root text that is not a number, an operation that cannot be called.
+    if (root == u"-2147483647" && !ownFailure) {
+        FUZZ_CHECK(notifier.shown == 0);
+    }
+    if (!closeFails) {
+        FUZZ_CHECK(registry.OpenHandles() == 0);
+    }
+    return 0;
+}

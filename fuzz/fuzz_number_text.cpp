@@ -1,0 +1,59 @@
+// The number conversion: whatever it accepts follows the grammar and has the value the C
+// library gives the same number; whole values print and read back unchanged.
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+
+#include "calc/number_text.h"
+#include "fuzz_check.h"
+
+using namespace brenvol;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const calc::NumberFormat format{fuzz::PickSeparator(in)};
+    const std::u16string text = fuzz::Latin1(in.ConsumeRemainingBytesAsString());
+
+    const auto value = calc::ParseNumber(text, format);
+    if (!value) {
+        return 0;
+    }
+    FUZZ_CHECK(std::isfinite(*value));
+
+    // The same number in the C library's form: blanks dropped, the separator (there is at most
+    // one, before any exponent) a '.'.
+    std::string plain;
+    const std::u16string& separator = format.decimalSeparator;
+    bool separatorSeen = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!separatorSeen && !separator.empty() &&
+            text.compare(i, separator.size(), separator) == 0) {
+            separatorSeen = true;
+            plain += '.';
+            i += separator.size();
+            continue;
+        }
+        const char16_t c = text[i++];
+        if (c == u' ' || c == u'\t') {
+            continue;
+        }
+        FUZZ_CHECK((c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'e' || c == u'E');
+        plain += static_cast<char>(c);
+    }
+    errno = 0;
+    char* end = nullptr;
+    const double expected = std::strtod(plain.c_str(), &end);
+    FUZZ_CHECK(*end == '\0');
+    if (std::fabs(expected) >= DBL_MIN) {
+        FUZZ_CHECK(*value == expected);
+    } else {
+        // Below the normal range a value may come out as zero.
+        FUZZ_CHECK(*value == expected || *value == 0);
+    }
+
+    const double whole = std::trunc(*value);
+    const auto back = calc::ParseNumber(calc::FormatWhole(whole), calc::NumberFormat{u"."});
+    FUZZ_CHECK(back && *back == whole);
+    return 0;
+}

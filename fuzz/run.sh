@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# fuzz/run.sh [SECONDS]: builds the fuzz targets with clang in build-fuzz/ and runs each for
+# SECONDS (default 60), starting from the seeds in fuzz/corpus/. New inputs go to a scratch
+# corpus in build-fuzz/, so the committed seeds stay small; a failing input is kept in
+# build-fuzz/artifacts/ and the script exits non-zero.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+source scripts/setup.sh
+brenvol_install_packages BRENVOL_FUZZ_PACKAGES
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DBRENVOL_FUZZ=ON >/dev/null
+cmake --build build-fuzz
+mkdir -p build-fuzz/artifacts
+status=0
+for target in fuzz_number_text fuzz_calculate fuzz_keystroke_rule fuzz_get_registry; do
+    mkdir -p "build-fuzz/corpus/$target"
+    if build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix=build-fuzz/artifacts/ "build-fuzz/corpus/$target" "fuzz/corpus/$target" \
+        >"build-fuzz/$target.log" 2>&1; then
+        echo "$target: $(grep -o 'Done [0-9]* runs' "build-fuzz/$target.log"), nothing broken"
+    else
+        echo "$target: FAILED"
+        tail -n 30 "build-fuzz/$target.log"
+        status=1
+    fi
+done
+exit $status
