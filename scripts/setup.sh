@@ -18,6 +18,9 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-d
 #   locales                      the locale sources Wine's locale is compiled from
 BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales)
 
+# An X server without a screen, for bench/startup.sh.
+BRENVOL_BENCH_PACKAGES=(xvfb)
+
 # Valgrind, for ./test.sh --memcheck.
 BRENVOL_MEMCHECK_PACKAGES=(valgrind)
 
