@@ -11,14 +11,6 @@
 #include "ui/message_box.h"
 #include "ui/typed_character.h"
 
-namespace {
-
-QString ToQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
-}  // namespace
-
 frmMain::frmMain(brenvol::settings::RegistryApi& registry, NumberFormatSource numberFormat,
                  QWidget* parent)
     : QDialog(parent), numberFormat_(std::move(numberFormat)), beep_([] { QApplication::beep(); }) {
@@ -76,9 +68,9 @@ void frmMain::Command1_Click(int index) {
         const auto outcome = calc::Calculate(Text1[0]->text().toStdU16String(),
                                              Text1[1]->text().toStdU16String(), numberFormat_());
         if (const auto* results = std::get_if<calc::Results>(&outcome)) {
-            Text2[0]->setText(ToQString(results->hours));
-            Text2[1]->setText(ToQString(results->minutes));
-            Text2[2]->setText(ToQString(results->seconds));
+            Text2[0]->setText(QString::fromStdU16String(results->hours));
+            Text2[1]->setText(QString::fromStdU16String(results->minutes));
+            Text2[2]->setText(QString::fromStdU16String(results->seconds));
         } else {
             // A failure gets the rejection's warning too: silence would leave the user
             // without an answer.
