@@ -8,12 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 #include <memory>
-#include <optional>
 
 #include "modal_box.h"
-#include "settings/decimal_separator.h"
 #include "settings/memory_registry.h"
 #include "ui/frm_main.h"
 #include "ui/typed_character.h"
