@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <cstdio>
 
+#include "faces/qt/frm_main_dialog.h"
 #include "settings/decimal_separator.h"
 #include "settings/memory_registry.h"
-#include "ui/frm_main.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     }
     brenvol::settings::MemoryRegistry registry;
     brenvol::settings::SeedRegionalSettings(registry, u",");
-    frmMain window(registry, [] { return brenvol::calc::NumberFormat{u","}; });
+    brenvol::qt::FrmMainDialog window(registry, [] { return brenvol::calc::NumberFormat{u","}; });
     window.findChild<QLineEdit*>(QStringLiteral("Text1(0)"))->setText(QStringLiteral("100"));
     window.findChild<QLineEdit*>(QStringLiteral("Text1(1)"))->setText(QStringLiteral("700"));
     window.findChild<QPushButton*>(QStringLiteral("Command1(0)"))->click();

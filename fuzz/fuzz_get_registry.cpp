@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <set>
 
+#include "encoding/ansi_code_page.h"
 #include "fuzz_check.h"
-#include "input/ansi_codepage.h"
 #include "settings/memory_registry.h"
 #include "settings/reg_function.h"
 
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::set<std::u16string> allowed = {
         u"",
         defaultValue,
-        input::FromAnsi(text),
+        encoding::FromAnsi(text),
         u"ERROR OPENING SUBKEY '" + subKey + u"'",
         u"ERROR GETTING KEY '" + valueName + u"'",
         u"ERROR CLOSING SUBKEY",

@@ -2,8 +2,8 @@
 // pass, the separator's ANSI code for the six punctuation keys, otherwise 0 with a beep.
 #include <string_view>
 
+#include "encoding/ansi_code_page.h"
 #include "fuzz_check.h"
-#include "input/ansi_codepage.h"
 #include "input/keystroke_rule.h"
 
 using namespace brenvol;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (passes) {
         FUZZ_CHECK(verdict.code == code && !verdict.beep);
     } else if (separatorKey) {
-        const auto ansi = separator.empty() ? std::nullopt : input::UnicodeToAnsi(separator[0]);
+        const auto ansi = separator.empty() ? std::nullopt : encoding::UnicodeToAnsi(separator[0]);
         FUZZ_CHECK(verdict.code == ansi.value_or(0) && !verdict.beep);
     } else {
         FUZZ_CHECK(verdict.code == 0 && verdict.beep);

@@ -1,6 +1,6 @@
 #include "input/keystroke_rule.h"
 
-#include "input/ansi_codepage.h"
+#include "encoding/ansi_code_page.h"
 
 namespace brenvol::input {
 namespace {
@@ -17,7 +17,8 @@ KeyVerdict KeystrokeRule(std::int16_t code, std::u16string_view separator) {
         return {code, false};
     }
     if (IsOneOf(code, u"\\/;:.,")) {
-        const auto ansi = separator.empty() ? std::nullopt : UnicodeToAnsi(separator.front());
+        const auto ansi =
+            separator.empty() ? std::nullopt : encoding::UnicodeToAnsi(separator.front());
         return {static_cast<std::int16_t>(ansi.value_or(0)), false};
     }
     return {0, true};

@@ -77,6 +77,6 @@ brenvol_build_sanitize() {
 # The core libraries, brenvol-cli and their tests for 64-bit Windows, in build-windows/.
 brenvol_build_windows() {
     cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DBRENVOL_WITH_QT=OFF
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
     cmake --build build-windows
 }

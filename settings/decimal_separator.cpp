@@ -1,6 +1,6 @@
 #include "settings/decimal_separator.h"
 
-#include "input/ansi_codepage.h"
+#include "encoding/ansi_code_page.h"
 
 namespace brenvol::settings {
 
@@ -10,9 +10,9 @@ std::u16string LoadDecimalSeparator(REG_Function& reader) {
 
 void SeedRegionalSettings(MemoryRegistry& registry, std::u16string_view decimalSeparator) {
     // Stored as the registry stores a text: ANSI bytes and a terminating NUL.
-    registry.SetValue(kCurrentUser, input::ToAnsi(kInternationalKey),
-                      input::ToAnsi(kDecimalSeparatorValue),
-                      input::ToAnsi(decimalSeparator) + '\0');
+    registry.SetValue(kCurrentUser, encoding::ToAnsi(kInternationalKey),
+                      encoding::ToAnsi(kDecimalSeparatorValue),
+                      encoding::ToAnsi(decimalSeparator) + '\0');
 }
 
 }  // namespace brenvol::settings

@@ -6,7 +6,7 @@
 #include <new>
 #include <optional>
 
-#include "input/ansi_codepage.h"
+#include "encoding/ansi_code_page.h"
 
 namespace brenvol::settings {
 namespace {
@@ -53,7 +53,7 @@ std::u16string TextOf(const std::array<unsigned char, kBufferSize>& buffer, std:
     }
     const std::string_view bytes(reinterpret_cast<const char*>(buffer.data()),
                                  std::min(size, kBufferSize) - 1);
-    return input::FromAnsi(bytes.substr(0, bytes.find('\0')));
+    return encoding::FromAnsi(bytes.substr(0, bytes.find('\0')));
 }
 
 std::u16string Concat(std::u16string_view a, std::u16string_view b, std::u16string_view c) {
@@ -75,7 +75,7 @@ std::u16string REG_Function::GetRegistry(std::u16string_view rootKeyText,
         const KeyHandle root = ParseRoot(rootKeyText);
         KeyHandle key = 0;
         std::uint32_t disposition = 0;
-        if (registry_.CreateKey(root, input::ToAnsi(subKey), 0, "", 0, kAccess,
+        if (registry_.CreateKey(root, encoding::ToAnsi(subKey), 0, "", 0, kAccess,
                                 SecurityAttributes{}, key, disposition) != kSuccess) {
             return Concat(u"ERROR OPENING SUBKEY '", subKey, u"'");
         }
@@ -85,7 +85,7 @@ std::u16string REG_Function::GetRegistry(std::u16string_view rootKeyText,
         std::uint32_t type = kRegSz;
         std::uint32_t size = kBufferSize;
         const std::int32_t code =
-            registry_.QueryValue(key, input::ToAnsi(valueName), type, buffer.data(), size);
+            registry_.QueryValue(key, encoding::ToAnsi(valueName), type, buffer.data(), size);
         if (code == kSuccess) {
             result = TextOf(buffer, size);
         } else if (code == kFileNotFound) {
@@ -117,9 +117,9 @@ std::u16string REG_Function::GetRegistry(std::u16string_view rootKeyText,
         }
     }
     const std::u16string message =
-        Concat(u"GetRegistry(): Error '", input::FromAnsi(std::to_string(failure->number)),
+        Concat(u"GetRegistry(): Error '", encoding::FromAnsi(std::to_string(failure->number)),
                u"', ") +
-        input::FromAnsi(failure->description);
+        encoding::FromAnsi(failure->description);
     notifier_.ShowMessage(message, kApplicationTitle, 0);
     return result;
 }

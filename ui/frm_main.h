@@ -1,66 +1,82 @@
-// frmMain, Brenvol's one window: the current and capacity boxes, the hours, minutes and seconds
-// of the charge time, "Calcola" and "Exit".
+// frmMain's behaviour, free of any window toolkit: what happens when the window loads, when a
+// character is typed or pasted into an input box, and when a button is pressed.
 //
-// The window only wires events to the core: typed characters go through the keystroke rule
-// with the user's decimal separator, read once when the window loads; "Calcola" hands the two
-// texts to the calculation and shows its results, or its warning, leaving the result boxes as
-// they were. It keeps no state but its controls' texts and the separator.
+// A face (a real window on some toolkit) builds the controls from the design table, forwards
+// its events to the handlers here and does what they ask through FrmMainFace. frmMain keeps no
+// state but the decimal separator, read once when the window loads; the texts live in the
+// face's controls. "Calcola" hands the two input texts to the calculation and writes its three
+// results, or shows its warning and leaves the result boxes as they were.
 #pragma once
 
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "calc/number_text.h"
-#include "regional/user_locale.h"
 #include "settings/reg_function.h"
 #include "settings/registry_api.h"
+#include "ui/frm_main_design.h"
 
-class frmMain : public QDialog, private brenvol::settings::Notifier {
-    Q_OBJECT
+namespace brenvol::ui {
 
+// What frmMain needs of a window: its boxes' texts, a modal message box, the beep, closing.
+class FrmMainFace {
 public:
-    using NumberFormatSource = std::function<brenvol::calc::NumberFormat()>;
+    virtual ~FrmMainFace() = default;
+    virtual std::u16string Text(ControlName box) const = 0;
+    virtual void SetText(ControlName box, std::u16string_view text) = 0;
+    // Modal, owned by the window. style: the Windows message-box encoding (0: an OK button
+    // alone, 16: an OK button with the error icon).
+    virtual void ShowMessage(std::u16string_view text, std::u16string_view title, int style) = 0;
+    virtual void Beep() = 0;
+    // Closes the window, which ends the program.
+    virtual void Close() = 0;
+};
 
-    // Loads the window: the decimal separator is read from `registry` before anything shows.
+class frmMain : private settings::Notifier {
+public:
+    using NumberFormatSource = std::function<calc::NumberFormat()>;
+
     // The number conversion asks `numberFormat` at each calculation.
-    explicit frmMain(brenvol::settings::RegistryApi& registry,
-                     NumberFormatSource numberFormat = brenvol::regional::UserNumberFormat,
-                     QWidget* parent = nullptr);
+    frmMain(FrmMainFace& face, NumberFormatSource numberFormat);
 
-    // The keystroke rule applied with the window's separator; beeps when the rule says so.
+    // Reads the decimal separator from `registry` (showing the reader's failure, if any), then
+    // empties the input and result boxes.
+    void Form_Load(settings::RegistryApi& registry);
+    // keyAscii: the typed character's code in the ANSI code page; replaced by what the box is
+    // to receive (0: nothing).
+    void Text1_KeyPress(int index, std::int16_t& keyAscii);
+    // 0: "Calcola"; 1: "Exit"; any other index does nothing.
+    void Command1_Click(int index);
+
+    // The keystroke rule with the window's separator; beeps when the rule refuses.
     std::int16_t FilterKey(std::int16_t code);
-
     const std::u16string& DecimalSeparator() const { return decimalSeparator_; }
-    // Replaces the system beep, for tests that count beeps.
-    void SetBeeper(std::function<void()> beep) { beep_ = std::move(beep); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // A character typed into Text1(index), in UTF-16, through Text1_KeyPress: what the box is
+    // to receive, or nothing. A control character that comes back is an editing key (Backspace,
+    // Enter, ...) for the box's own handling.
+    std::optional<char16_t> TypedCharacter(int index, char16_t typed);
+    // Text that arrives all at once (a paste, a key event carrying text): what typing it
+    // character by character would insert. Control characters insert nothing; a character
+    // beyond 16 bits counts once.
+    std::u16string TypedText(int index, std::u16string_view text);
 
 private:
-    void CreateControls();
-    void Form_Load(brenvol::settings::RegistryApi& registry);
-    void Text1_KeyPress(int index, std::int16_t& keyAscii);
-    void Command1_Click(int index);
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLineEdit*, 2> Text1{};  // current, capacity
-    std::array<QLineEdit*, 3> Text2{};  // hours, minutes, seconds
-    std::array<QLabel*, 2> Label1{};
-    std::array<QLabel*, 3> Label2{};
-    std::array<QLabel*, 2> Label3{};
-    std::array<QPushButton*, 2> Command1{};  // "Calcola", "Exit"
-
-    std::u16string decimalSeparator_;
+    FrmMainFace& face_;
     NumberFormatSource numberFormat_;
-    std::function<void()> beep_;
+    std::u16string decimalSeparator_;
 };
+
+// The character that Ctrl with a key types, as Windows delivers it: Ctrl+A to Ctrl+Z the
+// control codes 1 to 26, Ctrl+[ Escape, Ctrl+\ 28, Ctrl+] 29, Ctrl+^ 30, Ctrl+_ 31,
+// Ctrl+Backspace 127 and Ctrl+Enter a line feed. Nothing for any other key: Ctrl with a digit
+// or other punctuation types nothing, so it neither beeps nor inserts.
+// `key`: the character the key types without Ctrl ('\b' for Backspace, '\r' for Enter).
+std::optional<char16_t> CtrlCharacter(char16_t key);
+
+}  // namespace brenvol::ui

@@ -1,4 +1,5 @@
-// A frmMain for tests, over an in-memory registry, with its controls at hand by name.
+// frmMain's Qt window for tests, over an in-memory registry, with its controls at hand by name
+// and its beeps counted.
 #pragma once
 
 #include <QLineEdit>
@@ -7,18 +8,23 @@
 #include <memory>
 #include <string>
 
+#include "faces/qt/frm_main_dialog.h"
 #include "settings/decimal_separator.h"
 #include "settings/memory_registry.h"
-#include "ui/frm_main.h"
 
-// A window over an in-memory registry holding `separator`, converting numbers with it, and
-// counting its beeps.
+class CountingDialog : public brenvol::qt::FrmMainDialog {
+public:
+    using FrmMainDialog::FrmMainDialog;
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// A window over an in-memory registry holding `separator`, converting numbers with it.
 struct Fixture {
     explicit Fixture(std::u16string separator = u",") {
         brenvol::settings::SeedRegionalSettings(registry, separator);
-        window = std::make_unique<frmMain>(
+        window = std::make_unique<CountingDialog>(
             registry, [separator] { return brenvol::calc::NumberFormat{separator}; });
-        window->SetBeeper([this] { ++beeps; });
     }
     template <typename W = QLineEdit>
     W* control(const char* name) const {
@@ -29,6 +35,7 @@ struct Fixture {
         return widget;
     }
     QString text(const char* name) const { return control(name)->text(); }
+    int beeps() const { return window->beeps; }
     QStringList results() const { return {text("Text2(0)"), text("Text2(1)"), text("Text2(2)")}; }
     void calculate(const QString& current, const QString& capacity) {
         control("Text1(0)")->setText(current);
@@ -41,6 +48,5 @@ struct Fixture {
     }
 
     brenvol::settings::MemoryRegistry registry;
-    std::unique_ptr<frmMain> window;
-    int beeps = 0;
+    std::unique_ptr<CountingDialog> window;
 };

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <string_view>
 
-namespace brenvol::ui {
+namespace brenvol::qt {
 
 void ShowMessageBox(QWidget* owner, std::u16string_view text, std::u16string_view title, int style);
 
-}  // namespace brenvol::ui
+}  // namespace brenvol::qt

@@ -1,13 +1,13 @@
-#include "input/ansi_codepage.h"
+#include "encoding/ansi_code_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace brenvol::input {
+namespace brenvol::encoding {
 namespace {
 
-TEST(AnsiCodepage, EveryByteRoundTrips) {
+TEST(AnsiCodePage, EveryByteRoundTrips) {
     for (int code = 0; code < 256; ++code) {
         const char16_t c = AnsiToUnicode(static_cast<unsigned char>(code));
         ASSERT_EQ(UnicodeToAnsi(c), std::optional<unsigned char>(code)) << "byte " << code;
@@ -34,10 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{u"a\u4E00b", "a?b"}, TextCase{u"\U0001F50B", "?"},
                     TextCase{u"\xD800x", "?x"}));
 
-TEST(AnsiCodepage, FromAnsiReadsTheCodePage) {
+TEST(AnsiCodePage, FromAnsiReadsTheCodePage) {
     EXPECT_EQ(FromAnsi("\x80,\xE9"), u"\u20AC,\u00E9");
     EXPECT_EQ(FromAnsi(std::string("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
 
 }  // namespace
-}  // namespace brenvol::input
+}  // namespace brenvol::encoding

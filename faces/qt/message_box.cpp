@@ -1,17 +1,14 @@
-#include "ui/message_box.h"
+#include "faces/qt/message_box.h"
 
 #include <QMessageBox>
 
-namespace brenvol::ui {
+#include "faces/qt/qt_text.h"
+
+namespace brenvol::qt {
 namespace {
 
 constexpr int kIconMask = 0xF0;
 constexpr int kIconError = 0x10;
-
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -23,4 +20,4 @@ void ShowMessageBox(QWidget* owner, std::u16string_view text, std::u16string_vie
     box.exec();
 }
 
-}  // namespace brenvol::ui
+}  // namespace brenvol::qt

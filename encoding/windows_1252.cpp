@@ -1,8 +1,9 @@
-#include "input/ansi_codepage.h"
+// Windows-1252, the stand-in for the ANSI code page where the system has none.
+#include "encoding/ansi_code_page.h"
 
 #include <array>
 
-namespace brenvol::input {
+namespace brenvol::encoding {
 namespace {
 
 // 0x80 to 0x9F, the only range where Windows-1252 differs from Latin-1.
@@ -64,4 +65,4 @@ std::string ToAnsi(std::u16string_view text) {
     return bytes;
 }
 
-}  // namespace brenvol::input
+}  // namespace brenvol::encoding

@@ -1,0 +1,22 @@
+// The system's ANSI code page, in which typed characters arrive as codes and registry texts are
+// stored. On Windows it is the system's own (CP_ACP: 1252 in western Europe, 1250 in Poland,
+// 1251 in Russia); elsewhere Windows-1252 stands in for it.
+//
+// Conversions never fail: a character with no code becomes "?", as Windows converts it, with
+// no best-fit substitute; the five bytes Windows-1252 leaves undefined map to the control
+// characters of the same number.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brenvol::encoding {
+
+char16_t AnsiToUnicode(unsigned char code);
+std::optional<unsigned char> UnicodeToAnsi(char16_t c);
+
+std::u16string FromAnsi(std::string_view bytes);
+std::string ToAnsi(std::u16string_view text);
+
+}  // namespace brenvol::encoding

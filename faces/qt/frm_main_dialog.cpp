@@ -1,0 +1,299 @@
+#include "faces/qt/frm_main_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "faces/qt/message_box.h"
+#include "faces/qt/qt_text.h"
+#include "faces/qt/typed_character.h"
+
+namespace brenvol::qt {
+namespace {
+
+using ui::ControlArray;
+using ui::ControlDesign;
+using ui::ControlKind;
+using ui::ControlName;
+
+QColor ToQColor(ui::Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The colour a design names; invalid for the toolkit's own.
+QColor ToQColor(const ui::Colour& colour) {
+    if (const auto* rgb = std::get_if<ui::Rgb>(&colour)) {
+        return ToQColor(*rgb);
+    }
+    if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
+        return ToQColor(ui::StandIn(*system));
+    }
+    return QColor();
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour,
+               QPalette::ColorGroup group = QPalette::All) {
+    if (!colour.isValid()) {
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(group, role, colour);
+    widget->setPalette(palette);
+}
+
+Qt::Alignment ToQt(ui::Alignment alignment, ControlKind kind) {
+    // Labels draw from the top, as Windows' static controls do; a box centres its line.
+    const Qt::Alignment vertical = kind == ControlKind::Label ? Qt::AlignTop : Qt::AlignVCenter;
+    switch (alignment) {
+        case ui::Alignment::Left:
+            return Qt::AlignLeft | vertical;
+        case ui::Alignment::Right:
+            return Qt::AlignRight | vertical;
+        case ui::Alignment::Centre:
+            return Qt::AlignHCenter | vertical;
+    }
+    return vertical;
+}
+
+QWidget* Create(const ControlDesign& design, QWidget* parent) {
+    const QString caption = ToQString(design.caption);
+    const Qt::Alignment alignment = ToQt(design.alignment, design.kind);
+    switch (design.kind) {
+        case ControlKind::Frame:
+            return new QGroupBox(caption, parent);
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(parent);
+            box->setAlignment(alignment);
+            // Disabled, a box keeps its background and greys its text, as on Windows.
+            SetColour(box, QPalette::Base, ToQColor(design.background));
+            SetColour(box, QPalette::Text, ToQColor(design.text));
+            SetColour(box, QPalette::Text, ToQColor(ui::StandIn(ui::SystemColour::GrayText)),
+                      QPalette::Disabled);
+            return box;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(alignment);
+            return label;
+        }
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
+                             ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)
+    : QDialog(parent), form_(*this, std::move(numberFormat)) {
+    CreateControls();
+
+    for (int index = 0; index < 2; ++index) {
+        auto* button = qobject_cast<QPushButton*>(Control({ControlArray::Command1, index}));
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { form_.Command1_Click(index); });
+    }
+    static_cast<QPushButton*>(Control({ControlArray::Command1, 0}))->setDefault(true);
+    for (int index = 0; index < 2; ++index) {
+        QLineEdit* box = TextBox({ControlArray::Text1, index});
+        text1_[index] = box;
+        // Every character reaches the box as a keystroke the filter sees: no input method
+        // composes text past it, and nothing is dropped in.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->setAcceptDrops(false);
+        box->installEventFilter(this);
+    }
+    // Screen readers name each box by its caption.
+    const auto name = [this](ControlArray box, ControlArray label, int count) {
+        for (int i = 0; i < count; ++i) {
+            auto* caption = static_cast<QLabel*>(Control({label, i}));
+            caption->setBuddy(Control({box, i}));
+            Control({box, i})->setAccessibleName(caption->text());
+        }
+    };
+    name(ControlArray::Text1, ControlArray::Label1, 2);
+    name(ControlArray::Text2, ControlArray::Label2, 3);
+
+    form_.Form_Load(registry);
+    Control({ControlArray::Text1, 0})->setFocus();
+}
+
+void FrmMainDialog::CreateControls() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(ToQString(ui::kFrmMainWindow.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/brenvol.png")));
+    // A fixed border with a title, a system menu and a close box; no minimize or maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    // Twips become pixels at the screen's logical resolution.
+    const int dpi = qRound(screen()->logicalDotsPerInch());
+    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
+    setFixedSize(px(ui::kFrmMainWindow.clientWidth), px(ui::kFrmMainWindow.clientHeight));
+    SetColour(this, QPalette::Window, ToQColor(ui::kFrmMainWindow.background));
+    SetColour(this, QPalette::WindowText, ToQColor(ui::kFrmMainWindow.text));
+
+    QWidget* frame = nullptr;
+    std::vector<const ControlDesign*> focusable;
+    for (const ControlDesign& design : ui::FrmMainControls()) {
+        QWidget* control = Create(design, design.inFrame ? frame : this);
+        control->setObjectName(QString::fromStdString(ui::NameText(design.name)));
+        control->setGeometry(px(design.left), px(design.top), px(design.width), px(design.height));
+        control->setEnabled(design.enabled);
+        if (design.font != ui::FontFace::Default) {
+            QFont font(QStringLiteral("Arial"));
+            font.setPointSizeF(ui::kArialPoints);
+            font.setWeight(design.font == ui::FontFace::Bold ? QFont::Bold : QFont::Normal);
+            control->setFont(font);
+        }
+        if (design.kind == ControlKind::Frame || design.kind == ControlKind::Label) {
+            SetColour(control, QPalette::WindowText, ToQColor(design.text));
+            SetColour(control, QPalette::Window, ToQColor(design.background));
+            control->setAutoFillBackground(true);
+        }
+        if (design.kind == ControlKind::Frame) {
+            frame = control;
+        }
+        if (design.kind == ControlKind::TextBox || design.kind == ControlKind::Button) {
+            focusable.push_back(&design);
+        }
+        controls_.emplace_back(design.name, control);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        setTabOrder(Control(focusable[i - 1]->name), Control(focusable[i]->name));
+    }
+}
+
+QWidget* FrmMainDialog::Control(ControlName name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const auto& control) { return control.first == name; });
+    return found != controls_.end() ? found->second : nullptr;
+}
+
+QLineEdit* FrmMainDialog::TextBox(ControlName name) const {
+    return qobject_cast<QLineEdit*>(Control(name));
+}
+
+std::u16string FrmMainDialog::Text(ControlName box) const {
+    return TextBox(box)->text().toStdU16String();
+}
+
+void FrmMainDialog::SetText(ControlName box, std::u16string_view text) {
+    TextBox(box)->setText(ToQString(text));
+}
+
+void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+    QWidget* focus = QApplication::focusWidget();
+    ShowMessageBox(this, text, title, style);
+    // The window is active again, the focus where it was, also where no window manager
+    // hands the activation back.
+    if (isVisible()) {
+        activateWindow();
+        if (focus) {
+            focus->setFocus();
+        }
+    }
+}
+
+void FrmMainDialog::Beep() {
+    QApplication::beep();
+}
+
+void FrmMainDialog::Close() {
+    close();
+}
+
+void FrmMainDialog::Type(int index, const QString& text) {
+    const std::u16string inserted = form_.TypedText(index, text.toStdU16String());
+    if (!inserted.empty()) {
+        text1_[index]->insert(ToQString(inserted));
+    }
+}
+
+bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(text1_.begin(), text1_.end(), watched);
+    if (found == text1_.end()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const int index = static_cast<int>(found - text1_.begin());
+    QLineEdit* box = *found;
+    QClipboard* clipboard = QApplication::clipboard();
+
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const auto typed = TypedCharacter(key->key(), key->modifiers());
+            if (typed) {
+                if (*typed == kTypesNothing) {
+                    return true;
+                }
+                const auto received = form_.TypedCharacter(index, *typed);
+                if (!received) {
+                    return true;
+                }
+                // Editing keys that pass (Backspace, Tab, Enter, Escape) get the toolkit's
+                // ordinary handling; a character is inserted as the one it became.
+                if (*received < u' ' && *received == *typed) {
+                    return false;
+                }
+                box->insert(QString(QChar(*received)));
+                return true;
+            }
+            if (key->matches(QKeySequence::Paste)) {
+                Type(index, clipboard->text());
+                return true;
+            }
+            // Text with no key (some input devices send it) is typed like any other.
+            if ((key->key() == 0 || key->key() == Qt::Key_unknown) && !key->text().isEmpty()) {
+                Type(index, key->text());
+                return true;
+            }
+            return false;  // navigation and editing keys stay the box's own
+        }
+        case QEvent::ContextMenu: {
+            auto* menu = box->createStandardContextMenu();
+            if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+                paste->disconnect();
+                connect(paste, &QAction::triggered, this,
+                        [this, index, clipboard] { Type(index, clipboard->text()); });
+            }
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::MiddleButton || !clipboard->supportsSelection()) {
+                return false;
+            }
+            box->setCursorPosition(box->cursorPositionAt(mouse->position().toPoint()));
+            Type(index, clipboard->text(QClipboard::Selection));
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void FrmMainDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape would reject the dialog and so end the program; here it does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace brenvol::qt

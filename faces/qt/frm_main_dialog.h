@@ -1,0 +1,53 @@
+// frmMain on Qt Widgets: the window built from the design table, its events handed to the
+// toolkit-free frmMain, and what frmMain asks done. No behaviour of its own.
+//
+// Every character that reaches an input box, typed, pasted (context menu, Shift+Insert, middle
+// click) or carried by a key event with no key, goes through the keystroke rule first.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/registry_api.h"
+#include "ui/frm_main.h"
+
+class QLineEdit;
+
+namespace brenvol::qt {
+
+class FrmMainDialog : public QDialog, public ui::FrmMainFace {
+    Q_OBJECT
+
+public:
+    // Loads the window: the decimal separator is read from `registry` before anything shows.
+    FrmMainDialog(settings::RegistryApi& registry, ui::frmMain::NumberFormatSource numberFormat,
+                  QWidget* parent = nullptr);
+
+    const std::u16string& DecimalSeparator() const { return form_.DecimalSeparator(); }
+
+    std::u16string Text(ui::ControlName box) const override;
+    void SetText(ui::ControlName box, std::u16string_view text) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    void Beep() override;
+    void Close() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    QWidget* Control(ui::ControlName name) const;
+    QLineEdit* TextBox(ui::ControlName name) const;
+    // Types `text` into Text1(index) as if each character were typed.
+    void Type(int index, const QString& text);
+
+    std::vector<std::pair<ui::ControlName, QWidget*>> controls_;
+    std::array<QLineEdit*, 2> text1_{};
+    ui::frmMain form_;
+};
+
+}  // namespace brenvol::qt

@@ -1,0 +1,89 @@
+// frmMain's design as plain data: the window and its fifteen controls, each with its rectangle
+// in twips, caption, font, colours, alignment, enabled state and tab index, in the order the
+// window creates them. Both faces build the window from this table and nothing else.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace brenvol::ui {
+
+enum class ControlArray { Frame1, Text1, Text2, Label1, Label2, Label3, Command1 };
+
+// A member of a control array, such as Text1(0).
+struct ControlName {
+    ControlArray array;
+    int index;
+    bool operator==(const ControlName&) const = default;
+};
+
+// "Text1(0)": the name a face gives the control, so that it can be found by it.
+std::string NameText(ControlName name);
+
+enum class ControlKind { Frame, TextBox, Label, Button };
+
+// Default: the platform's user-interface font, which is not Arial. Regular and Bold: Arial
+// 8.25 point, weight 400 or 700.
+enum class FontFace { Default, Regular, Bold };
+inline constexpr double kArialPoints = 8.25;
+
+enum class Alignment { Left, Right, Centre };
+
+// The Windows system colours the design names, by their Windows colour index. On Windows they
+// are the user's own; elsewhere StandIn gives Windows 10's defaults.
+enum class SystemColour {
+    Window = 5,
+    WindowText = 8,
+    ActiveBorder = 10,
+    InactiveBorder = 11,
+    ButtonFace = 15,
+    GrayText = 17,
+};
+
+struct Rgb {
+    std::uint8_t red, green, blue;
+    bool operator==(const Rgb&) const = default;
+};
+
+Rgb StandIn(SystemColour colour);
+
+// A fixed colour, a system colour, or (monostate) the toolkit's own for that kind of control.
+using Colour = std::variant<std::monostate, Rgb, SystemColour>;
+
+struct ControlDesign {
+    ControlName name;
+    ControlKind kind;
+    bool inFrame;                  // placed within Frame1's rectangle, else the window's
+    int left, top, width, height;  // twips
+    std::u16string_view caption;
+    FontFace font;
+    Colour text;
+    Colour background;
+    Alignment alignment;
+    bool enabled;
+    int tabIndex;
+};
+
+struct WindowDesign {
+    std::u16string_view caption;
+    int clientWidth, clientHeight;  // twips
+    Colour background;
+    Colour text;
+};
+
+extern const WindowDesign kFrmMainWindow;
+
+// In creation order: Frame1 first, then each array's members from the highest index down.
+std::span<const ControlDesign> FrmMainControls();
+
+const ControlDesign& DesignOf(ControlName name);
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// Twips to pixels at `dpi` dots per inch, to the nearest pixel: 15 twips a pixel at 96.
+int TwipsToPixels(int twips, int dpi);
+
+}  // namespace brenvol::ui
