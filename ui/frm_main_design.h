@@ -76,6 +76,9 @@ struct WindowDesign {
 
 extern const WindowDesign kFrmMainWindow;
 
+// The window's default button, which Enter presses: "Calcola".
+inline constexpr ControlName kDefaultButton{ControlArray::Command1, 0};
+
 // In creation order: Frame1 first, then each array's members from the highest index down.
 std::span<const ControlDesign> FrmMainControls();
 

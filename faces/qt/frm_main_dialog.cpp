@@ -102,7 +102,7 @@ FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
         connect(button, &QPushButton::clicked, this,
                 [this, index] { form_.Command1_Click(index); });
     }
-    static_cast<QPushButton*>(Control({ControlArray::Command1, 0}))->setDefault(true);
+    static_cast<QPushButton*>(Control(ui::kDefaultButton))->setDefault(true);
     for (int index = 0; index < 2; ++index) {
         QLineEdit* box = TextBox({ControlArray::Text1, index});
         text1_[index] = box;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "fake_notifier.h"
@@ -75,6 +76,28 @@ TEST_F(WindowsRegistryTest, BadRootIsReportedOnce) {
     EXPECT_EQ(result, u"");
     ASSERT_EQ(notifier_.shown.size(), 1u);
     EXPECT_EQ(notifier_.shown[0].text, u"GetRegistry(): Error '13', Type mismatch");
+}
+
+// Names and data cross the registry in the system's code page, whichever it is: a value holding
+// a letter of that code page, stored by the system, reads back as that letter.
+TEST_F(WindowsRegistryTest, NamesAndDataInTheSystemsCodePage) {
+    if (const char* expected = std::getenv("BRENVOL_EXPECTED_CODE_PAGE")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
+    // A letter that the other code pages lack: the Cyrillic Zhe, the Polish l with a stroke.
+    const wchar_t letter = GetACP() == 1251 ? L'\u0416' : GetACP() == 1250 ? L'\u0142' : L'\u00E9';
+    const std::wstring name = std::wstring(L"name ") + letter;
+    const std::wstring data = std::wstring(L"1") + letter;
+    HKEY key = nullptr;
+    const std::wstring scratch(kScratch.begin(), kScratch.end());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    EXPECT_EQ(Read(std::u16string(name.begin(), name.end())),
+              std::u16string(data.begin(), data.end()));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# prefix.sh start|stop LOCALE: makes, or stops, the Wine prefix the Windows tests of LOCALE run
-# in, under BRENVOL_WINE_DIR. Wine takes the user's locale from LC_ALL, which needs the C
+# prefix.sh start|stop NAME LOCALE: makes, or stops, the Wine prefix NAME, whose user has
+# LOCALE, under BRENVOL_WINE_DIR. Wine takes the user's locale from LC_ALL, which needs the C
 # library's locale: it is compiled into the build folder, so the system is left as it is.
 set -euo pipefail
-action=$1 locale=$2
+action=$1 name=$2 locale=$3
 dir=${BRENVOL_WINE_DIR:?}
-export WINEPREFIX=$dir/prefix-$locale TMPDIR=$dir/tmp LOCPATH=$dir/locale WINEDEBUG=-all
+export WINEPREFIX=$dir/prefix-$name TMPDIR=$dir/tmp LOCPATH=$dir/locale WINEDEBUG=-all
 mkdir -p "$TMPDIR" "$LOCPATH"
 case $action in
 start)
@@ -14,6 +14,7 @@ start)
         localedef -i "${locale%%.*}" -f "${locale#*.}" "$LOCPATH/$locale"
     fi
     LC_ALL=$locale wine wineboot --init >/dev/null 2>&1
+    LC_ALL=$locale wine regedit /S "$(winepath -w "$(dirname "$0")/prefix.reg")" >/dev/null 2>&1
     wineserver --wait
     ;;
 stop)

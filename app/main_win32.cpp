@@ -1,0 +1,12 @@
+// Brenvol for Windows: starts the one window with the user's registry and runs until it closes.
+#include <windows.h>
+
+#include "faces/win32/frm_main_window.h"
+#include "regional/user_locale.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    const auto registry = brenvol::regional::UserRegistry();
+    brenvol::win32::FrmMainWindow window(*registry, brenvol::regional::UserNumberFormat);
+    window.Show(showCommand);
+    return window.Run();
+}

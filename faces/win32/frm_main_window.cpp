@@ -1,0 +1,402 @@
+#include "faces/win32/frm_main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace brenvol::win32 {
+namespace {
+
+using ui::ControlArray;
+using ui::ControlDesign;
+using ui::ControlKind;
+using ui::ControlName;
+
+constexpr wchar_t kClassName[] = L"Brenvol.frmMain";
+constexpr int kFirstControlId = 100;
+constexpr int kIconResource = 1;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed border, close box
+constexpr DWORD kExStyle = WS_EX_APPWINDOW;
+
+std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+COLORREF ToColorRef(const ui::Colour& colour, COLORREF fallback) {
+    if (const auto* rgb = std::get_if<ui::Rgb>(&colour)) {
+        return RGB(rgb->red, rgb->green, rgb->blue);
+    }
+    if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
+        return GetSysColor(static_cast<int>(*system));
+    }
+    return fallback;
+}
+
+DWORD AlignmentStyle(const ControlDesign& design) {
+    const bool edit = design.kind == ControlKind::TextBox;
+    switch (design.alignment) {
+        case ui::Alignment::Left:
+            return edit ? ES_LEFT : SS_LEFT;
+        case ui::Alignment::Right:
+            return edit ? ES_RIGHT : SS_RIGHT;
+        case ui::Alignment::Centre:
+            return edit ? ES_CENTER : SS_CENTER;
+    }
+    return 0;
+}
+
+// The window class, its style and the extended style of each kind of control.
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassOf(const ControlDesign& design) {
+    switch (design.kind) {
+        case ControlKind::Frame:
+            return {L"BUTTON", BS_GROUPBOX, 0};
+        case ControlKind::TextBox:
+            return {L"EDIT", ES_AUTOHSCROLL | AlignmentStyle(design) | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::Label:
+            return {L"STATIC", AlignmentStyle(design), 0};
+        case ControlKind::Button:
+            return {L"BUTTON",
+                    static_cast<DWORD>(design.name == ui::kDefaultButton ? BS_DEFPUSHBUTTON
+                                                                         : BS_PUSHBUTTON) |
+                        WS_TABSTOP,
+                    0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+HFONT CreateArial(int dpi, int weight) {
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(ui::kArialPoints * dpi / 72.0));
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcscpy_s(font.lfFaceName, L"Arial");
+    return CreateFontIndirectW(&font);
+}
+
+HFONT CreateMessageFont(int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kClassName, &windowClass)) {
+        return;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window once it is created
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass)) {
+        throw std::runtime_error("cannot register frmMain's window class");
+    }
+}
+
+}  // namespace
+
+int ControlId(ControlName name) {
+    const auto controls = ui::FrmMainControls();
+    return kFirstControlId + static_cast<int>(&ui::DesignOf(name) - controls.data());
+}
+
+FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
+                             ui::frmMain::NumberFormatSource numberFormat)
+    : form_(*this, std::move(numberFormat)) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterWindowClass(instance);
+    const std::wstring caption = Wide(ui::kFrmMainWindow.caption);
+    window_ =
+        CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window_) {
+        throw std::runtime_error("cannot create frmMain");
+    }
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
+    CreateControls();
+    Place(static_cast<int>(GetDpiForWindow(window_)));
+    form_.Form_Load(registry);
+}
+
+FrmMainWindow::~FrmMainWindow() {
+    if (IsWindow(window_)) {
+        DestroyWindow(window_);
+    }
+    for (HFONT font : {regular_, bold_, message_}) {
+        DeleteObject(font);
+    }
+}
+
+void FrmMainWindow::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const ControlDesign& design : ui::FrmMainControls()) {
+        const ControlClass controlClass = ClassOf(design);
+        const std::wstring caption = Wide(design.caption);
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
+        if (!design.enabled) {
+            style = (style | WS_DISABLED) & ~WS_TABSTOP;
+        }
+        const HWND control = CreateWindowExW(
+            controlClass.exStyle, controlClass.name, caption.c_str(), style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design.name))), instance,
+            nullptr);
+        // Each control created lies over those before it, as the design draws them.
+        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        controls_.push_back({&design, control});
+        if (design.name.array == ControlArray::Text1) {
+            SetWindowSubclass(control, &InputBoxProc, static_cast<UINT_PTR>(design.name.index),
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    // The dialog manager tabs through the controls in their stacking order: the focusable
+    // ones follow each other there in the order of their tab indexes.
+    std::vector<Control> focusable;
+    std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(focusable),
+                 [](const Control& c) { return GetWindowLongW(c.handle, GWL_STYLE) & WS_TABSTOP; });
+    std::sort(focusable.begin(), focusable.end(), [](const Control& a, const Control& b) {
+        return a.design->tabIndex < b.design->tabIndex;
+    });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        SetWindowPos(focusable[i].handle, focusable[i - 1].handle, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void FrmMainWindow::Place(int dpi) {
+    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
+    RECT frame{0, 0, px(ui::kFrmMainWindow.clientWidth), px(ui::kFrmMainWindow.clientHeight)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    for (HFONT font : {regular_, bold_, message_}) {
+        DeleteObject(font);
+    }
+    regular_ = CreateArial(dpi, FW_NORMAL);
+    bold_ = CreateArial(dpi, FW_BOLD);
+    message_ = CreateMessageFont(dpi);
+
+    const ControlDesign& frameDesign = ui::DesignOf({ControlArray::Frame1, 0});
+    for (const Control& control : controls_) {
+        const ControlDesign& d = *control.design;
+        // Controls within Frame1 are placed from its corner, as its children would be.
+        const int left = d.inFrame ? frameDesign.left + d.left : d.left;
+        const int top = d.inFrame ? frameDesign.top + d.top : d.top;
+        MoveWindow(control.handle, px(left), px(top), px(d.width), px(d.height), FALSE);
+        const HFONT font = d.font == ui::FontFace::Default ? message_
+                           : d.font == ui::FontFace::Bold  ? bold_
+                                                           : regular_;
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void FrmMainWindow::Show(int showCommand) {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetFocus(ControlHandle({ControlArray::Text1, 0}));
+}
+
+int FrmMainWindow::Run() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsWindow(window_) || !IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HWND FrmMainWindow::ControlHandle(ControlName name) const {
+    return GetDlgItem(window_, ControlId(name));
+}
+
+std::u16string FrmMainWindow::Text(ControlName box) const {
+    const HWND control = ControlHandle(box);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return std::u16string(text.begin(), text.end());
+}
+
+void FrmMainWindow::SetText(ControlName box, std::u16string_view text) {
+    SetWindowTextW(ControlHandle(box), Wide(text).c_str());
+}
+
+void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+    const HWND focus = GetFocus();
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
+    // The window is active again, the focus where it was, also where no window manager
+    // hands the activation back.
+    if (IsWindowVisible(window_)) {
+        SetActiveWindow(window_);
+        if (focus && IsChild(window_, focus)) {
+            SetFocus(focus);
+        }
+    }
+}
+
+void FrmMainWindow::Beep() {
+    MessageBeep(MB_OK);
+}
+
+void FrmMainWindow::Close() {
+    DestroyWindow(window_);
+}
+
+HBRUSH FrmMainWindow::Brush(const ui::Colour& colour) const {
+    if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
+        return GetSysColorBrush(static_cast<int>(*system));
+    }
+    return nullptr;  // the design gives no control a background of fixed colour
+}
+
+LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [handle](const Control& c) { return c.handle == handle; });
+    if (found == controls_.end()) {
+        return 0;
+    }
+    const ControlDesign& design = *found->design;
+    const COLORREF text =
+        design.enabled ? ToColorRef(design.text, GetTextColor(dc)) : GetSysColor(COLOR_GRAYTEXT);
+    SetTextColor(dc, text);
+    const HBRUSH brush = Brush(design.background);
+    if (!brush) {
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    SetBkColor(dc, ToColorRef(design.background, GetBkColor(dc)));
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            for (int index = 0; index < 2; ++index) {
+                if (control && control == ControlHandle({ControlArray::Command1, index}) &&
+                    HIWORD(wParam) == BN_CLICKED) {
+                    form_.Command1_Click(index);
+                }
+            }
+            return 0;  // IDCANCEL, which Escape sends, among them: it does nothing
+        }
+        case DM_GETDEFID: {
+            // Enter presses the push button that has the focus, else "Calcola".
+            const HWND focus = GetFocus();
+            const bool onButton = focus && IsChild(window_, focus) &&
+                                  (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
+            const int id = onButton ? GetDlgCtrlID(focus) : ControlId(ui::kDefaultButton);
+            return MAKELRESULT(id, DC_HASDEFID);
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return Colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(window_, &client);
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            FillRect(dc, &client, Brush(ui::kFrmMainWindow.background));
+            // Frame1's inside has the frame's own background.
+            const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
+            RECT inside;
+            GetWindowRect(ControlHandle(frame.name), &inside);
+            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
+            FillRect(dc, &inside, Brush(frame.background));
+            return TRUE;
+        }
+        case WM_ACTIVATE:
+            // Deactivated, the window remembers its focus and gets it back when reactivated.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                focusBeforeDeactivation_ = IsChild(window_, focus) ? focus : nullptr;
+            } else if (focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_)) {
+                SetFocus(focusBeforeDeactivation_);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Place(HIWORD(wParam));
+            return 0;
+        }
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FrmMainWindow::InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR index, DWORD_PTR self) {
+    return reinterpret_cast<FrmMainWindow*>(self)->InputBox(box, static_cast<int>(index), message,
+                                                            wParam, lParam);
+}
+
+LRESULT FrmMainWindow::InputBox(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR: {
+            const auto received = form_.TypedCharacter(index, static_cast<char16_t>(wParam));
+            return received ? DefSubclassProc(box, WM_CHAR, *received, lParam) : 0;
+        }
+        case WM_PASTE: {
+            std::u16string pasted;
+            if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(window_)) {
+                if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                    if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
+                        pasted = text;
+                        GlobalUnlock(data);
+                    }
+                }
+                CloseClipboard();
+            }
+            const std::wstring inserted = Wide(form_.TypedText(index, pasted));
+            if (!inserted.empty()) {
+                SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+            }
+            return 0;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(box, &InputBoxProc, static_cast<UINT_PTR>(index));
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
+}  // namespace brenvol::win32

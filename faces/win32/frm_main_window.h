@@ -1,0 +1,73 @@
+// frmMain as a native Win32 window: real EDIT, STATIC and BUTTON controls built from the design
+// table at the window's DPI, their events handed to the toolkit-free frmMain, and what frmMain
+// asks done. No behaviour of its own.
+//
+// The dialog manager (IsDialogMessage, in Run) gives Tab order and makes Enter press the
+// default button, or the push button that has the focus; Escape does nothing. Every character
+// that reaches an input box, typed (WM_CHAR) or pasted (WM_PASTE), goes through the keystroke
+// rule first.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/registry_api.h"
+#include "ui/frm_main.h"
+
+namespace brenvol::win32 {
+
+// The control ID of a control: GetDlgItem(window, ControlId(name)) finds it.
+int ControlId(ui::ControlName name);
+
+class FrmMainWindow : public ui::FrmMainFace {
+public:
+    // Creates and loads the window, hidden: the decimal separator is read from `registry`
+    // before anything shows.
+    FrmMainWindow(settings::RegistryApi& registry, ui::frmMain::NumberFormatSource numberFormat);
+    ~FrmMainWindow() override;
+    FrmMainWindow(const FrmMainWindow&) = delete;
+    FrmMainWindow& operator=(const FrmMainWindow&) = delete;
+
+    HWND Handle() const { return window_; }
+    const std::u16string& DecimalSeparator() const { return form_.DecimalSeparator(); }
+
+    // Shows the window with the focus in Text1(0).
+    void Show(int showCommand);
+    // Runs the message loop until the window closes; returns the program's exit code.
+    int Run();
+
+    std::u16string Text(ui::ControlName box) const override;
+    void SetText(ui::ControlName box, std::u16string_view text) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    void Beep() override;
+    void Close() override;
+
+private:
+    struct Control {
+        const ui::ControlDesign* design;
+        HWND handle;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR index, DWORD_PTR self);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT InputBox(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Colours(HDC dc, HWND control);
+
+    void CreateControls();
+    // Sizes the window and places the controls and their fonts for `dpi`.
+    void Place(int dpi);
+    HWND ControlHandle(ui::ControlName name) const;
+    HBRUSH Brush(const ui::Colour& colour) const;
+
+    HWND window_ = nullptr;
+    std::vector<Control> controls_;
+    HFONT regular_ = nullptr, bold_ = nullptr, message_ = nullptr;
+    HWND focusBeforeDeactivation_ = nullptr;
+    ui::frmMain form_;
+};
+
+}  // namespace brenvol::win32

@@ -1,0 +1,194 @@
+// The Win32 window, real, under Windows or Wine: what only the face can get wrong. Keys are
+// posted as the keyboard would deliver them and run through the window's own message loop.
+#include "faces/win32/frm_main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cwctype>
+#include <thread>
+
+#include "settings/decimal_separator.h"
+#include "settings/memory_registry.h"
+
+namespace brenvol::win32 {
+namespace {
+
+using enum ui::ControlArray;
+
+constexpr int kStopped = 7;  // Run's result when the test, not the window, ends the loop
+
+class FrmMainWindowTest : public testing::Test {
+protected:
+    FrmMainWindowTest() {
+        settings::SeedRegionalSettings(registry_, u",");
+        window_.emplace(registry_, [] { return calc::NumberFormat{u","}; });
+        window_->Show(SW_SHOW);
+    }
+
+    HWND Control(ui::ControlName name) const {
+        return GetDlgItem(window_->Handle(), ControlId(name));
+    }
+    std::wstring Text(ui::ControlName name) const {
+        wchar_t text[64] = {};
+        GetWindowTextW(Control(name), text, 64);
+        return text;
+    }
+    std::wstring Results() const {
+        return Text({Text2, 0}) + L" " + Text({Text2, 1}) + L" " + Text({Text2, 2});
+    }
+    // A key pressed and released where the focus is; TranslateMessage in the loop makes the
+    // character of a character key.
+    static void Key(UINT vk) {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(GetFocus(), WM_KEYDOWN, vk, scan | 1);
+        PostMessageW(GetFocus(), WM_KEYUP, vk, scan | 0xC0000001);
+    }
+    static void Type(const wchar_t* keys) {
+        for (; *keys; ++keys) {
+            Key(*keys == L'.' ? VK_OEM_PERIOD : std::towupper(*keys));
+        }
+    }
+    // Runs the window's message loop over everything posted so far.
+    int RunPosted() {
+        PostQuitMessage(kStopped);
+        return window_->Run();
+    }
+
+    settings::MemoryRegistry registry_;
+    std::optional<FrmMainWindow> window_;
+};
+
+TEST_F(FrmMainWindowTest, ControlsAreRealAndPlacedFromTwipsAt96Dpi) {
+    ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
+    RECT client;
+    GetClientRect(window_->Handle(), &client);
+    EXPECT_EQ(client.right, 220);  // 3300 x 2610 twips
+    EXPECT_EQ(client.bottom, 174);
+    const LONG style = GetWindowLongW(window_->Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+
+    const ui::ControlDesign& frame = ui::DesignOf({Frame1, 0});
+    for (const ui::ControlDesign& d : ui::FrmMainControls()) {
+        const std::string name = ui::NameText(d.name);
+        const HWND control = Control(d.name);
+        ASSERT_TRUE(control) << name;
+        wchar_t className[16] = {};
+        GetClassNameW(control, className, 16);
+        const wchar_t* expected = d.kind == ui::ControlKind::TextBox ? L"Edit"
+                                  : d.kind == ui::ControlKind::Label ? L"Static"
+                                                                     : L"Button";
+        EXPECT_EQ(_wcsicmp(className, expected), 0) << name;
+        EXPECT_EQ(IsWindowEnabled(control) != FALSE, d.enabled) << name;
+        RECT r;
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window_->Handle(), reinterpret_cast<POINT*>(&r), 2);
+        const int left = d.left + (d.inFrame ? frame.left : 0);
+        const int top = d.top + (d.inFrame ? frame.top : 0);
+        EXPECT_EQ(r.left, (left + 7) / 15) << name;
+        EXPECT_EQ(r.top, (top + 7) / 15) << name;
+        EXPECT_EQ(r.right - r.left, (d.width + 7) / 15) << name;
+        EXPECT_EQ(r.bottom - r.top, (d.height + 7) / 15) << name;
+    }
+    const auto styleOf = [this](ui::ControlName name) {
+        return GetWindowLongW(Control(name), GWL_STYLE);
+    };
+    EXPECT_EQ(styleOf({Frame1, 0}) & BS_TYPEMASK, BS_GROUPBOX);
+    EXPECT_EQ(styleOf({Command1, 0}) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(styleOf({Command1, 1}) & BS_TYPEMASK, BS_PUSHBUTTON);
+    EXPECT_EQ(styleOf({Text2, 1}) & ES_CENTER, ES_CENTER);
+    EXPECT_EQ(styleOf({Text1, 0}) & (ES_CENTER | ES_RIGHT), 0);
+    EXPECT_EQ(styleOf({Label1, 1}) & SS_TYPEMASK, SS_RIGHT);
+    EXPECT_EQ(styleOf({Label2, 0}) & SS_TYPEMASK, SS_CENTER);
+}
+
+TEST_F(FrmMainWindowTest, TabCyclesThroughInputsAndButtonsFromTheCurrentBox) {
+    EXPECT_EQ(GetFocus(), Control({Text1, 0}));
+    std::vector<HWND> visited;
+    for (int i = 0; i < 4; ++i) {
+        Key(VK_TAB);
+        RunPosted();
+        visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, (std::vector<HWND>{Control({Text1, 1}), Control({Command1, 0}),
+                                          Control({Command1, 1}), Control({Text1, 0})}));
+}
+
+TEST_F(FrmMainWindowTest, TypedKeysPassTheFilter) {
+    SetFocus(Control({Text1, 1}));
+    Type(L"1a.5");
+    PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
+    RunPosted();
+    EXPECT_EQ(Text({Text1, 1}), L"1,5");
+}
+
+TEST_F(FrmMainWindowTest, PasteInsertsOnlyWhatTypingWould) {
+    ASSERT_TRUE(OpenClipboard(window_->Handle()));
+    EmptyClipboard();
+    const wchar_t pasted[] = L"2.5x";
+    const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+    memcpy(GlobalLock(data), pasted, sizeof pasted);
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    SendMessageW(Control({Text1, 0}), WM_PASTE, 0, 0);
+    EXPECT_EQ(Text({Text1, 0}), L"2,5");
+}
+
+TEST_F(FrmMainWindowTest, EnterPressesCalcolaAndEscapeLeavesTheWindowOpen) {
+    SetWindowTextW(Control({Text1, 0}), L"100");
+    SetWindowTextW(Control({Text1, 1}), L"1000");
+    SetFocus(Control({Text1, 1}));
+    Key(VK_ESCAPE);
+    Key(VK_RETURN);
+    EXPECT_EQ(RunPosted(), kStopped);
+    EXPECT_EQ(Results(), L"14 0 0");
+    EXPECT_TRUE(IsWindowVisible(window_->Handle()));
+}
+
+TEST_F(FrmMainWindowTest, WarningIsOwnedAndTheResultsAndFocusStay) {
+    SetWindowTextW(Control({Text1, 0}), L"100");
+    SetWindowTextW(Control({Text1, 1}), L"700");
+    SetFocus(Control({Text1, 1}));
+    Key(VK_RETURN);
+    RunPosted();
+    ASSERT_EQ(Results(), L"9 48 0");
+
+    SetWindowTextW(Control({Text1, 1}), L"");
+    Key(VK_RETURN);
+    std::wstring text, owner;
+    const DWORD thread = GetCurrentThreadId();
+    std::thread answerer([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        HWND box = nullptr;
+        while (!box && std::chrono::steady_clock::now() < deadline) {
+            box = FindWindowW(L"#32770", L"Attenzione");
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (box) {
+            wchar_t shown[64] = {};
+            GetDlgItemTextW(box, 0xFFFF, shown, 64);
+            text = shown;
+            owner = GetWindow(box, GW_OWNER) == window_->Handle() ? L"frmMain" : L"other";
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+        PostThreadMessageW(thread, WM_QUIT, kStopped, 0);
+    });
+    window_->Run();
+    answerer.join();
+    EXPECT_EQ(text, L"Controllare parametri inseriti");
+    EXPECT_EQ(owner, L"frmMain");
+    EXPECT_EQ(Results(), L"9 48 0");
+    EXPECT_EQ(GetActiveWindow(), window_->Handle());
+    EXPECT_EQ(GetFocus(), Control({Text1, 1}));
+}
+
+TEST_F(FrmMainWindowTest, ExitEndsTheMessageLoop) {
+    PostMessageW(Control({Command1, 1}), BM_CLICK, 0, 0);
+    EXPECT_EQ(window_->Run(), 0);
+    EXPECT_FALSE(IsWindow(window_->Handle()));
+}
+
+}  // namespace
+}  // namespace brenvol::win32
