@@ -16,7 +16,8 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-d
 #   googletest                   GoogleTest's sources, built for Windows
 #   wine, wine64                 run the .exe files
 #   locales                      the locale sources Wine's locale is compiled from
-BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales)
+#   xvfb                         an X server without a screen, for the window's tests
+BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb)
 
 # An X server without a screen, for bench/startup.sh.
 BRENVOL_BENCH_PACKAGES=(xvfb)

@@ -92,6 +92,17 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
 
 }  // namespace
 
+QAction* PasteAction(const QMenu& menu) {
+    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu.actions()) {
+        if (action->objectName() == QLatin1String("edit-paste") ||
+            action->text().startsWith(paste)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)
     : QDialog(parent), form_(*this, std::move(numberFormat)) {
@@ -264,7 +275,7 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::ContextMenu: {
             auto* menu = box->createStandardContextMenu();
-            if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+            if (QAction* paste = PasteAction(*menu)) {
                 paste->disconnect();
                 connect(paste, &QAction::triggered, this,
                         [this, index, clipboard] { Type(index, clipboard->text()); });
