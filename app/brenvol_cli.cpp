@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "calc/charge_time.h"
-#include "regional/user_locale.h"
+#include "regional/number_format.h"
+#include "regional/terminal_text.h"
 
 namespace {
 

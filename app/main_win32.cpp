@@ -2,10 +2,12 @@
 #include <windows.h>
 
 #include "faces/win32/frm_main_window.h"
-#include "regional/user_locale.h"
+#include "regional/number_format.h"
+#include "regional/user_registry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    const auto registry = brenvol::regional::UserRegistry();
+    const auto registry =
+        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
     brenvol::win32::FrmMainWindow window(*registry, brenvol::regional::UserNumberFormat);
     window.Show(showCommand);
     return window.Run();

@@ -7,8 +7,7 @@
 #include <cstdio>
 
 #include "faces/qt/frm_main_dialog.h"
-#include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
+#include "regional/user_registry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 64;
     }
     brenvol::settings::MemoryRegistry registry;
-    brenvol::settings::SeedRegionalSettings(registry, u",");
+    brenvol::regional::SeedRegionalSettings(registry, u",");
     brenvol::qt::FrmMainDialog window(registry, [] { return brenvol::calc::NumberFormat{u","}; });
     window.findChild<QLineEdit*>(QStringLiteral("Text1(0)"))->setText(QStringLiteral("100"));
     window.findChild<QLineEdit*>(QStringLiteral("Text1(1)"))->setText(QStringLiteral("700"));

@@ -6,8 +6,7 @@
 
 #include "faces/win32/frm_main_window.h"
 #include "faces/win32/window_picture.h"
-#include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
+#include "regional/user_registry.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -16,7 +15,7 @@ int main(int argc, char* argv[]) {
     }
     using brenvol::ui::ControlArray;
     brenvol::settings::MemoryRegistry registry;
-    brenvol::settings::SeedRegionalSettings(registry, u",");
+    brenvol::regional::SeedRegionalSettings(registry, u",");
     brenvol::win32::FrmMainWindow window(registry,
                                          [] { return brenvol::calc::NumberFormat{u","}; });
     window.SetText({ControlArray::Text1, 0}, u"100");

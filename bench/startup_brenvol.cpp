@@ -3,11 +3,13 @@
 
 #include "faces/qt/frm_main_dialog.h"
 #include "first_paint_probe.h"
-#include "regional/user_locale.h"
+#include "regional/number_format.h"
+#include "regional/user_registry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const auto registry = brenvol::regional::UserRegistry();
+    const auto registry =
+        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
     brenvol::qt::FrmMainDialog window(*registry, brenvol::regional::UserNumberFormat);
     brenvol::bench::FirstPaintProbe probe(window);
     window.show();

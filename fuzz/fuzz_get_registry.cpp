@@ -6,11 +6,11 @@
 
 #include "encoding/ansi_code_page.h"
 #include "fuzz_check.h"
-#include "settings/memory_registry.h"
 #include "settings/reg_function.h"
+#include "support/faulty_registry.h"
 
 using namespace brenvol;
-using settings::MemoryRegistry;
+using settings::FaultyRegistry;
 
 namespace {
 
@@ -32,19 +32,19 @@ std::u16string Pick(FuzzedDataProvider& in, std::u16string_view usual) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    MemoryRegistry registry;
+    FaultyRegistry registry;
     bool ownFailure = false, closeFails = false;
-    for (auto op : {MemoryRegistry::Operation::CreateKey, MemoryRegistry::Operation::QueryValue,
-                    MemoryRegistry::Operation::CloseKey}) {
+    for (auto op : {FaultyRegistry::Operation::CreateKey, FaultyRegistry::Operation::QueryValue,
+                    FaultyRegistry::Operation::CloseKey}) {
         switch (in.ConsumeIntegralInRange(0, 5)) {
             case 0:
                 registry.FailWith(op, in.ConsumeIntegral<std::int32_t>());
-                closeFails |= op == MemoryRegistry::Operation::CloseKey;
+                closeFails |= op == FaultyRegistry::Operation::CloseKey;
                 break;
             case 1:
                 registry.MakeUncallable(op);
                 ownFailure = true;
-                closeFails |= op == MemoryRegistry::Operation::CloseKey;
+                closeFails |= op == FaultyRegistry::Operation::CloseKey;
                 break;
             default:
                 break;

@@ -1,15 +1,12 @@
 // The user's decimal separator, as the user's regional settings in the registry hold it.
 //
 // LoadDecimalSeparator returns whatever the reader gives, unchecked: the separator, "" when
-// the value is missing, or one of the reader's error texts. SeedRegionalSettings fills a
-// registry that has no regional settings of its own (the in-memory stand-in) with the
-// separator the rest of the program converts numbers with.
+// the value is missing, or one of the reader's error texts.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "settings/memory_registry.h"
 #include "settings/reg_function.h"
 
 namespace brenvol::settings {
@@ -20,7 +17,5 @@ inline constexpr std::u16string_view kInternationalKey = u"Control Panel\\Intern
 inline constexpr std::u16string_view kDecimalSeparatorValue = u"sDecimal";
 
 std::u16string LoadDecimalSeparator(REG_Function& reader);
-
-void SeedRegionalSettings(MemoryRegistry& registry, std::u16string_view decimalSeparator);
 
 }  // namespace brenvol::settings

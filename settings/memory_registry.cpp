@@ -72,16 +72,6 @@ void MemoryRegistry::Create(const std::string& path) {
     keys_.try_emplace(path);
 }
 
-std::optional<std::int32_t> MemoryRegistry::Injected(Operation operation) const {
-    if (uncallable_.count(operation) != 0) {
-        throw RegistryCallError(453, "Specified DLL function not found");
-    }
-    if (const auto it = failures_.find(operation); it != failures_.end()) {
-        return it->second;
-    }
-    return std::nullopt;
-}
-
 void MemoryRegistry::SetValue(KeyHandle root, std::string_view subKey, std::string_view valueName,
                               std::string data, std::uint32_t type) {
     std::int32_t error = kSuccess;
@@ -100,14 +90,10 @@ bool MemoryRegistry::HasKey(KeyHandle root, std::string_view subKey) const {
 }
 
 std::int32_t MemoryRegistry::CreateKey(KeyHandle parent, const std::string& subKey,
-                                       std::uint32_t reserved, const std::string& className,
-                                       std::uint32_t options, std::uint32_t access,
-                                       const SecurityAttributes& security, KeyHandle& key,
+                                       std::uint32_t /*reserved*/, const std::string& /*className*/,
+                                       std::uint32_t /*options*/, std::uint32_t /*access*/,
+                                       const SecurityAttributes& /*security*/, KeyHandle& key,
                                        std::uint32_t& disposition) {
-    lastCreate_ = CreateCall{reserved, className, options, access, security};
-    if (const auto code = Injected(Operation::CreateKey)) {
-        return *code;
-    }
     std::int32_t error = kSuccess;
     const auto path = PathOf(parent, subKey, error);
     if (!path) {
@@ -124,9 +110,6 @@ std::int32_t MemoryRegistry::CreateKey(KeyHandle parent, const std::string& subK
 std::int32_t MemoryRegistry::QueryValue(KeyHandle key, const std::string& valueName,
                                         std::uint32_t& type, unsigned char* data,
                                         std::uint32_t& size) {
-    if (const auto code = Injected(Operation::QueryValue)) {
-        return *code;
-    }
     const auto handle = open_.find(key);
     if (handle == open_.end()) {
         return kInvalidHandle;
@@ -150,9 +133,6 @@ std::int32_t MemoryRegistry::QueryValue(KeyHandle key, const std::string& valueN
 }
 
 std::int32_t MemoryRegistry::CloseKey(KeyHandle key) {
-    if (const auto code = Injected(Operation::CloseKey)) {
-        return *code;
-    }
     return open_.erase(key) != 0 ? kSuccess : kInvalidHandle;
 }
 

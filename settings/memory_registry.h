@@ -3,13 +3,11 @@
 // It keeps the contract of the registry operations: a missing key is created on open, data
 // that does not fit the caller's buffer gives kMoreData, a zero-length value stays zero-length.
 // Key and value names are compared without regard to ASCII case, as Windows does. Nothing is
-// written anywhere: the registry lives and dies with the object. Tests can make an operation
-// answer with any code, or make it impossible to call.
+// written anywhere: the registry lives and dies with the object.
 #pragma once
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -19,29 +17,10 @@ namespace brenvol::settings {
 
 class MemoryRegistry : public RegistryApi {
 public:
-    enum class Operation { CreateKey, QueryValue, CloseKey };
-
-    // The arguments of the last CreateKey call, as received.
-    struct CreateCall {
-        std::uint32_t reserved = 0;
-        std::string className;
-        std::uint32_t options = 0;
-        std::uint32_t access = 0;
-        SecurityAttributes security;
-    };
-
     // Stores raw data under `subKey` of a predefined root, creating the key.
     void SetValue(KeyHandle root, std::string_view subKey, std::string_view valueName,
                   std::string data, std::uint32_t type = kRegSz);
     bool HasKey(KeyHandle root, std::string_view subKey) const;
-
-    // From now on the operation answers `code` without doing anything.
-    void FailWith(Operation operation, std::int32_t code) { failures_[operation] = code; }
-    // From now on calling the operation raises RegistryCallError.
-    void MakeUncallable(Operation operation) { uncallable_.insert(operation); }
-
-    std::size_t OpenHandles() const { return open_.size(); }
-    const std::optional<CreateCall>& LastCreateCall() const { return lastCreate_; }
 
     std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t reserved,
                            const std::string& className, std::uint32_t options,
@@ -63,14 +42,10 @@ private:
     std::optional<std::string> PathOf(KeyHandle parent, std::string_view subKey,
                                       std::int32_t& error) const;
     void Create(const std::string& path);
-    std::optional<std::int32_t> Injected(Operation operation) const;
 
     std::map<std::string, Values> keys_;
     std::map<KeyHandle, std::string> open_;  // handle -> key path
     KeyHandle nextHandle_ = 0x1000;
-    std::map<Operation, std::int32_t> failures_;
-    std::set<Operation> uncallable_;
-    std::optional<CreateCall> lastCreate_;
 };
 
 }  // namespace brenvol::settings

@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 
-#include "regional/user_locale.h"
+#include "regional/number_format.h"
+#include "regional/terminal_text.h"
+#include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
 #include "settings/reg_function.h"
 
@@ -19,7 +21,7 @@ TEST(UserRegistry, HoldsTheLocalesSeparator) {
     const char* expected = std::getenv("BRENVOL_EXPECTED_SEPARATOR");
     ASSERT_NE(expected, nullptr) << "run through ctest, which names the separator";
 
-    auto registry = UserRegistry();
+    auto registry = UserRegistry(UserNumberFormat().decimalSeparator);
     NoMessages notifier;
     settings::REG_Function reader(*registry, notifier);
     const std::u16string separator = settings::LoadDecimalSeparator(reader);

@@ -5,13 +5,15 @@
 #include <functional>
 
 #include "fake_notifier.h"
+#include "regional/user_registry.h"
+#include "support/faulty_registry.h"
 
 namespace brenvol::settings {
 namespace {
 
 struct Case {
     std::string name;
-    std::function<void(MemoryRegistry&)> setup;
+    std::function<void(FaultyRegistry&)> setup;
     std::u16string expected;
 };
 
@@ -22,7 +24,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 class LoadDecimalSeparatorTable : public testing::TestWithParam<Case> {};
 
 TEST_P(LoadDecimalSeparatorTable, ReturnsWhatTheRegistryHolds) {
-    MemoryRegistry registry;
+    FaultyRegistry registry;
     FakeNotifier notifier;
     GetParam().setup(registry);
     REG_Function reader(registry, notifier);
@@ -33,42 +35,25 @@ TEST_P(LoadDecimalSeparatorTable, ReturnsWhatTheRegistryHolds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LoadDecimalSeparatorTable,
-    testing::Values(Case{"comma", [](MemoryRegistry& r) { SeedRegionalSettings(r, u","); }, u","},
-                    Case{"point", [](MemoryRegistry& r) { SeedRegionalSettings(r, u"."); }, u"."},
-                    Case{"non_ascii", [](MemoryRegistry& r) { SeedRegionalSettings(r, u"\u00B7"); },
-                         u"\u00B7"},
-                    Case{"no_value",
-                         [](MemoryRegistry& r) {
-                             r.SetValue(kCurrentUser, "Control Panel\\International", "sThousand",
-                                        std::string(".\0", 2));
-                         },
-                         u""},
-                    Case{"no_key", [](MemoryRegistry&) {}, u""},
-                    // An error text comes back as it is: the caller cannot tell it from a value.
-                    Case{"unreadable",
-                         [](MemoryRegistry& r) {
-                             SeedRegionalSettings(r, u",");
-                             r.FailWith(MemoryRegistry::Operation::QueryValue, 5);
-                         },
-                         u"ERROR GETTING KEY 'sDecimal'"}));
-
-TEST(SeedRegionalSettings, StoresAText) {
-    MemoryRegistry registry;
-    SeedRegionalSettings(registry, u",");
-    KeyHandle key = 0;
-    std::uint32_t disposition = 0;
-    ASSERT_EQ(registry.CreateKey(kCurrentUser, "Control Panel\\International", 0, "", 0, 0x19, {},
-                                 key, disposition),
-              kSuccess);
-    unsigned char data[4] = {};
-    std::uint32_t type = 0;
-    std::uint32_t size = sizeof data;
-    ASSERT_EQ(registry.QueryValue(key, "sDecimal", type, data, size), kSuccess);
-    EXPECT_EQ(type, kRegSz);
-    EXPECT_EQ(size, 2u);
-    EXPECT_EQ(data[0], ',');
-    EXPECT_EQ(data[1], '\0');
-}
+    testing::Values(
+        Case{"comma", [](FaultyRegistry& r) { regional::SeedRegionalSettings(r, u","); }, u","},
+        Case{"point", [](FaultyRegistry& r) { regional::SeedRegionalSettings(r, u"."); }, u"."},
+        Case{"non_ascii", [](FaultyRegistry& r) { regional::SeedRegionalSettings(r, u"\u00B7"); },
+             u"\u00B7"},
+        Case{"no_value",
+             [](FaultyRegistry& r) {
+                 r.SetValue(kCurrentUser, "Control Panel\\International", "sThousand",
+                            std::string(".\0", 2));
+             },
+             u""},
+        Case{"no_key", [](FaultyRegistry&) {}, u""},
+        // An error text comes back as it is: the caller cannot tell it from a value.
+        Case{"unreadable",
+             [](FaultyRegistry& r) {
+                 regional::SeedRegionalSettings(r, u",");
+                 r.FailWith(FaultyRegistry::Operation::QueryValue, 5);
+             },
+             u"ERROR GETTING KEY 'sDecimal'"}));
 
 }  // namespace
 }  // namespace brenvol::settings

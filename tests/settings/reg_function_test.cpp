@@ -6,13 +6,13 @@
 #include <string>
 
 #include "fake_notifier.h"
-#include "settings/memory_registry.h"
+#include "support/faulty_registry.h"
 
 namespace brenvol::settings {
 namespace {
 
-using Op = MemoryRegistry::Operation;
-using Setup = std::function<void(MemoryRegistry&)>;
+using Op = FaultyRegistry::Operation;
+using Setup = std::function<void(FaultyRegistry&)>;
 
 const std::u16string kHkcu = u"-2147483647";
 const std::u16string kKey = u"Software\\Brenvol Test";
@@ -32,7 +32,7 @@ void PrintTo(const Case& c, std::ostream* os) {
 }
 
 Setup Value(std::string data) {
-    return [data](MemoryRegistry& r) {
+    return [data](FaultyRegistry& r) {
         r.SetValue(kCurrentUser, "Software\\Brenvol Test", "v", data);
     };
 }
@@ -40,18 +40,18 @@ Setup Text(std::string text) {
     return Value(text + '\0');
 }
 Setup Then(Setup first, Setup second) {
-    return [=](MemoryRegistry& r) {
+    return [=](FaultyRegistry& r) {
         first(r);
         second(r);
     };
 }
 Setup Fail(Op op, std::int32_t code) {
-    return [=](MemoryRegistry& r) { r.FailWith(op, code); };
+    return [=](FaultyRegistry& r) { r.FailWith(op, code); };
 }
 Setup Uncallable(Op op) {
-    return [=](MemoryRegistry& r) { r.MakeUncallable(op); };
+    return [=](FaultyRegistry& r) { r.MakeUncallable(op); };
 }
-const Setup kNothing = [](MemoryRegistry&) {};
+const Setup kNothing = [](FaultyRegistry&) {};
 
 Case Read(std::string name, Setup setup, std::u16string expected, std::u16string message = u"") {
     return {std::move(name),     std::move(setup),  kHkcu, kKey, u"v",
@@ -70,7 +70,7 @@ class GetRegistryTable : public testing::TestWithParam<Case> {};
 
 TEST_P(GetRegistryTable, ReturnsAndReports) {
     const Case& c = GetParam();
-    MemoryRegistry registry;
+    FaultyRegistry registry;
     FakeNotifier notifier;
     c.setup(registry);
     REG_Function reader(registry, notifier);
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         Read("one_character", Text(","), u","),
         Read(
             "missing_value_gives_default",
-            [](MemoryRegistry& r) { r.SetValue(kCurrentUser, "Software\\Brenvol Test", "w", ""); },
+            [](FaultyRegistry& r) { r.SetValue(kCurrentUser, "Software\\Brenvol Test", "w", ""); },
             u"dflt"),
         Read("missing_key_gives_default", kNothing, u"dflt"),
         Read("ninety_nine_characters", Text(std::string(99, 'x')), std::u16string(99, u'x')),
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
         Read("nul_inside", Value(std::string("a\0bc\0", 5)), u"a"),
         Read(
             "name_case_ignored",
-            [](MemoryRegistry& r) {
+            [](FaultyRegistry& r) {
                 r.SetValue(kCurrentUser, "SOFTWARE\\brenvol test", "V", std::string(";\0", 2));
             },
             u";")));
@@ -152,20 +152,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"empty_value_name", Text(","), kHkcu, kKey, u"", u"dflt", u""},
                     // Without an ANSI code a character becomes "?", as Windows converts it.
                     Case{"name_outside_the_code_page",
-                         [](MemoryRegistry& r) {
+                         [](FaultyRegistry& r) {
                              r.SetValue(kCurrentUser, "Software\\Brenvol Test", "s?",
                                         std::string("!\0", 2));
                          },
                          kHkcu, kKey, u"s\u4E00", u"!", u""},
                     Case{"other_root",
-                         [](MemoryRegistry& r) {
+                         [](FaultyRegistry& r) {
                              r.SetValue(static_cast<std::int32_t>(0x80000002),
                                         "Software\\Brenvol Test", "v", std::string("m\0", 2));
                          },
                          u"-2147483646", kKey, u"v", u"m", u""}));
 
 TEST(GetRegistry, MissingKeyIsCreatedByTheRead) {
-    MemoryRegistry registry;
+    FaultyRegistry registry;
     FakeNotifier notifier;
     REG_Function reader(registry, notifier);
     ASSERT_FALSE(registry.HasKey(kCurrentUser, "Software\\New\\Deep"));
@@ -176,7 +176,7 @@ TEST(GetRegistry, MissingKeyIsCreatedByTheRead) {
 
 TEST(GetRegistry, ReleasesTheKey) {
     for (const bool queryCallable : {true, false}) {
-        MemoryRegistry registry;
+        FaultyRegistry registry;
         FakeNotifier notifier;
         if (!queryCallable) {
             registry.MakeUncallable(Op::QueryValue);
@@ -188,7 +188,7 @@ TEST(GetRegistry, ReleasesTheKey) {
 }
 
 TEST(GetRegistry, OpensWithQueryEnumerateNotifyAccessOnly) {
-    MemoryRegistry registry;
+    FaultyRegistry registry;
     FakeNotifier notifier;
     REG_Function(registry, notifier).GetRegistry(kHkcu, kKey, u"v", u"");
     const auto& call = registry.LastCreateCall();

@@ -6,8 +6,9 @@
 #include <map>
 #include <vector>
 
+#include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
+#include "support/faulty_registry.h"
 
 namespace brenvol::ui {
 namespace {
@@ -50,7 +51,7 @@ const Message kWarning{u"Controllare parametri inseriti", u"Attenzione", 16};
 struct Loaded {
     explicit Loaded(std::u16string separator = u",")
         : form(face, [separator] { return calc::NumberFormat{separator}; }) {
-        settings::SeedRegionalSettings(registry, separator);
+        regional::SeedRegionalSettings(registry, separator);
         for (const char* box : {"Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)"}) {
             face.texts[box] = u"old";
         }
@@ -63,14 +64,14 @@ struct Loaded {
         form.Command1_Click(0);
     }
     FakeFace face;
-    settings::MemoryRegistry registry;
+    settings::FaultyRegistry registry;
     frmMain form;
 };
 
 TEST(FormLoad, ReadsTheSeparatorThenEmptiesTheBoxesInOrder) {
     FakeFace face;
-    settings::MemoryRegistry registry;
-    settings::SeedRegionalSettings(registry, u";");
+    settings::FaultyRegistry registry;
+    regional::SeedRegionalSettings(registry, u";");
     frmMain form(face, [] { return calc::NumberFormat{}; });
     form.Form_Load(registry);
     EXPECT_EQ(form.DecimalSeparator(), u";");
@@ -84,8 +85,8 @@ TEST(FormLoad, ReadsTheSeparatorThenEmptiesTheBoxesInOrder) {
 
 TEST(FormLoad, ShowsTheReadersFailureAndGoesOn) {
     FakeFace face;
-    settings::MemoryRegistry registry;
-    registry.MakeUncallable(settings::MemoryRegistry::Operation::CreateKey);
+    settings::FaultyRegistry registry;
+    registry.MakeUncallable(settings::FaultyRegistry::Operation::CreateKey);
     frmMain form(face, [] { return calc::NumberFormat{}; });
     form.Form_Load(registry);
     ASSERT_EQ(face.messages.size(), 1u);

@@ -13,10 +13,10 @@
 
 #include "faces/qt/typed_character.h"
 #include "modal_box.h"
-#include "settings/memory_registry.h"
+#include "support/faulty_registry.h"
 #include "window_fixture.h"
 
-using brenvol::settings::MemoryRegistry;
+using brenvol::settings::FaultyRegistry;
 
 class FrmMainTest : public QObject {
     Q_OBJECT
@@ -406,8 +406,8 @@ void FrmMainTest::exitAndCloseBoxEndTheProgram() {
 }
 
 void FrmMainTest::registryFailureIsShownBeforeTheWindow() {
-    MemoryRegistry registry;
-    registry.MakeUncallable(MemoryRegistry::Operation::CreateKey);
+    FaultyRegistry registry;
+    registry.MakeUncallable(FaultyRegistry::Operation::CreateKey);
     std::unique_ptr<brenvol::qt::FrmMainDialog> window;
     const auto shown = AnswerModalBox([&] {
         window = std::make_unique<brenvol::qt::FrmMainDialog>(

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "faces/qt/frm_main_dialog.h"
+#include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
+#include "support/faulty_registry.h"
 
 class CountingDialog : public brenvol::qt::FrmMainDialog {
 public:
@@ -22,7 +23,7 @@ public:
 // A window over an in-memory registry holding `separator`, converting numbers with it.
 struct Fixture {
     explicit Fixture(std::u16string separator = u",") {
-        brenvol::settings::SeedRegionalSettings(registry, separator);
+        brenvol::regional::SeedRegionalSettings(registry, separator);
         window = std::make_unique<CountingDialog>(
             registry, [separator] { return brenvol::calc::NumberFormat{separator}; });
     }
@@ -47,6 +48,6 @@ struct Fixture {
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    brenvol::settings::MemoryRegistry registry;
+    brenvol::settings::FaultyRegistry registry;
     std::unique_ptr<CountingDialog> window;
 };

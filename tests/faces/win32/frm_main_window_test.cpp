@@ -8,8 +8,9 @@
 #include <cwctype>
 #include <thread>
 
+#include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
-#include "settings/memory_registry.h"
+#include "support/faulty_registry.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -21,7 +22,7 @@ constexpr int kStopped = 7;  // Run's result when the test, not the window, ends
 class FrmMainWindowTest : public testing::Test {
 protected:
     FrmMainWindowTest() {
-        settings::SeedRegionalSettings(registry_, u",");
+        regional::SeedRegionalSettings(registry_, u",");
         window_.emplace(registry_, [] { return calc::NumberFormat{u","}; });
         window_->Show(SW_SHOW);
     }
@@ -55,7 +56,7 @@ protected:
         return window_->Run();
     }
 
-    settings::MemoryRegistry registry_;
+    settings::FaultyRegistry registry_;
     std::optional<FrmMainWindow> window_;
 };
 

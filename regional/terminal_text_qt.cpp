@@ -1,14 +1,9 @@
-// The regional settings through QtCore, which reads the platform's own on Windows too.
-#include "regional/user_locale.h"
-
-#include <QLocale>
+// Terminal text through QtCore, in the locale's encoding.
 #include <QString>
 
-namespace brenvol::regional {
+#include "regional/terminal_text.h"
 
-calc::NumberFormat UserNumberFormat() {
-    return calc::NumberFormat{QLocale::system().decimalPoint().toStdU16String()};
-}
+namespace brenvol::regional {
 
 std::u16string FromLocal8Bit(const char* text) {
     return QString::fromLocal8Bit(text).toStdU16String();

@@ -1,21 +1,9 @@
-// The regional settings through Win32, for builds without Qt: the user's locale, and the ANSI
-// and console code pages.
+// Terminal text through Win32: arguments in the ANSI code page, output in the console's.
 #include <windows.h>
 
-#include "regional/user_locale.h"
+#include "regional/terminal_text.h"
 
 namespace brenvol::regional {
-
-calc::NumberFormat UserNumberFormat() {
-    // The same value the registry's "sDecimal" holds.
-    wchar_t separator[LOCALE_NAME_MAX_LENGTH] = {};
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
-                                       LOCALE_NAME_MAX_LENGTH);
-    if (length <= 1) {
-        return calc::NumberFormat{};
-    }
-    return calc::NumberFormat{std::u16string(separator, separator + length - 1)};
-}
 
 std::u16string FromLocal8Bit(const char* text) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
