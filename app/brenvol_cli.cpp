@@ -1,4 +1,5 @@
-// brenvol-cli CURRENT CAPACITY: the charge time on the command line, for terminals and scripts.
+// brenvol-cli [--] CURRENT CAPACITY: the charge time on the command line, for terminals and
+// scripts.
 // Same calculation and number format as the window; the outcome is told by the exit code.
 #include <iostream>
 #include <string>
@@ -16,7 +17,7 @@ using brenvol::regional::ToLocal8Bit;
 enum ExitCode { kOk = 0, kRejected = 1, kFailed = 2, kUsage = 64 };
 
 void PrintUsage(std::ostream& out, const brenvol::calc::NumberFormat& format) {
-    out << "Uso: brenvol-cli CORRENTE CAPACITÀ\n"
+    out << "Uso: brenvol-cli [--] CORRENTE CAPACITÀ\n"
            "Calcola il tempo di ricarica di un pacco batterie: capacità / corrente, più il 40%.\n"
            "  CORRENTE  corrente di ricarica in mA\n"
            "  CAPACITÀ  capacità del pacco batterie in mAh\n"
@@ -25,7 +26,10 @@ void PrintUsage(std::ostream& out, const brenvol::calc::NumberFormat& format) {
            "separatore decimale attuale: \""
         << ToLocal8Bit(format.decimalSeparator)
         << "\"\n"
-           "Uscita: 0 risultato, 1 parametri respinti, 2 calcolo impossibile, 64 uso errato.\n";
+           "Uscita: 0 risultato, 1 parametri respinti, 2 calcolo impossibile, 64 uso errato.\n"
+           "  --help     questo aiuto\n"
+           "  --version  la versione\n"
+           "  --         fine delle opzioni: i valori seguenti sono numeri anche se iniziano con -\n";
 }
 
 }  // namespace
@@ -33,17 +37,25 @@ void PrintUsage(std::ostream& out, const brenvol::calc::NumberFormat& format) {
 int main(int argc, char** argv) {
     using namespace brenvol;
     const calc::NumberFormat format = regional::UserNumberFormat();
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         PrintUsage(std::cout, format);
         return kOk;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "brenvol-cli " BRENVOL_VERSION "\n";
+        return kOk;
+    }
+    // "--" ends the options; a negative number needs no "--", since no option looks like one.
+    if (!args.empty() && args[0] == "--") {
+        args.erase(args.begin());
     }
     if (args.size() != 2) {
         PrintUsage(std::cerr, format);
         return kUsage;
     }
-    const auto outcome =
-        calc::Calculate(regional::FromLocal8Bit(argv[1]), regional::FromLocal8Bit(argv[2]), format);
+    const auto outcome = calc::Calculate(regional::FromLocal8Bit(args[0].c_str()),
+                                         regional::FromLocal8Bit(args[1].c_str()), format);
     if (std::holds_alternative<calc::Rejected>(outcome)) {
         std::cerr << ToLocal8Bit(calc::kWarningText) << '\n';
         return kRejected;
