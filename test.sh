@@ -27,11 +27,11 @@ source scripts/setup.sh
 
 brenvol_install_packages
 brenvol_build
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+ctest --preset default -j "$(nproc)"
 
 if [ "$sanitize" = 1 ]; then
-    brenvol_build_sanitize
-    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+    brenvol_build sanitize
+    ctest --preset sanitize -j "$(nproc)"
 fi
 
 if [ "$memcheck" = 1 ]; then
@@ -46,6 +46,6 @@ fi
 
 if [ "$skip_windows" != 1 ]; then
     brenvol_install_packages BRENVOL_WINDOWS_PACKAGES
-    brenvol_build_windows
-    ctest --test-dir build-windows --output-on-failure -j "$(nproc)"
+    brenvol_build windows
+    ctest --preset windows -j "$(nproc)"
 fi

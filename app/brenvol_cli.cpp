@@ -29,7 +29,8 @@ void PrintUsage(std::ostream& out, const brenvol::calc::NumberFormat& format) {
            "Uscita: 0 risultato, 1 parametri respinti, 2 calcolo impossibile, 64 uso errato.\n"
            "  --help     questo aiuto\n"
            "  --version  la versione\n"
-           "  --         fine delle opzioni: i valori seguenti sono numeri anche se iniziano con -\n";
+           "  --         fine delle opzioni: i valori seguenti sono numeri anche se iniziano con "
+           "-\n";
 }
 
 }  // namespace

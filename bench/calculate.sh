@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 brenvol_install_packages
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target calculate_bench >/dev/null
+brenvol_install_packages BRENVOL_BENCH_PACKAGES
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target calculate_bench >/dev/null
 build-bench/bench/calculate_bench --benchmark_min_time=1 "$@"

@@ -9,17 +9,13 @@ runs=${1:-30}
 source scripts/setup.sh
 brenvol_install_packages
 brenvol_install_packages BRENVOL_BENCH_PACKAGES
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENVOL_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench --target startup_brenvol startup_bare >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target startup_brenvol startup_bare >/dev/null
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 100); do
-    [ -S "/tmp/.X11-unix/X${display#:}" ] && break
-    sleep 0.05
-done
+xvfb_dir=$(mktemp -d)
+scripts/xvfb.sh start "$xvfb_dir"
+trap 'scripts/xvfb.sh stop "$xvfb_dir"; rm -rf "$xvfb_dir"' EXIT
+display=:$(cat "$xvfb_dir/display")
 
 data=$(mktemp)
 run() {  # NAME COMMAND...

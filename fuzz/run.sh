@@ -8,9 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 source scripts/setup.sh
 brenvol_install_packages BRENVOL_FUZZ_PACKAGES
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ -DBRENVOL_FUZZ=ON >/dev/null
-cmake --build build-fuzz
+brenvol_build fuzz
 mkdir -p build-fuzz/artifacts
 status=0
 for target in fuzz_number_text fuzz_calculate fuzz_keystroke_rule fuzz_get_registry; do

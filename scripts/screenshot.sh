@@ -5,17 +5,17 @@
 # has built both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --build build --target brenvol-screenshot >/dev/null
+cmake --build --preset default --target brenvol-screenshot >/dev/null
 QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 build/app/brenvol-screenshot docs/screenshot.png
 
-cmake --build build-windows --target brenvol-screenshot >/dev/null
+cmake --build --preset windows --target brenvol-screenshot >/dev/null
 wine_dir=build-windows/wine
 export BRENVOL_WINE_DIR=$PWD/$wine_dir
 tests/wine/prefix.sh start window C
-tests/wine/xvfb.sh start "$wine_dir/xvfb"
-trap 'tests/wine/prefix.sh stop window C; tests/wine/xvfb.sh stop "$wine_dir/xvfb"' EXIT
+scripts/xvfb.sh start "$wine_dir/xvfb"
+trap 'tests/wine/prefix.sh stop window C; scripts/xvfb.sh stop "$wine_dir/xvfb"' EXIT
 bmp=$(mktemp --suffix=.bmp)
-WINEPREFIX=$BRENVOL_WINE_DIR/prefix-window LC_ALL=C tests/wine/on_display.sh "$wine_dir/xvfb" \
-    scripts/wine-run.sh build-windows/app/brenvol-screenshot.exe "$(winepath -w "$bmp")"
+BRENVOL_WINE_PREFIX=window LC_ALL=C tests/wine/on_display.sh "$wine_dir/xvfb" \
+    scripts/wine-run.sh build-windows/app/brenvol-screenshot.exe "Z:${bmp//\//\\}"
 scripts/bmp_to_png.py "$bmp" docs/screenshot-windows.png
 rm -f "$bmp"

@@ -1,15 +1,21 @@
-# Shared by run.sh, test.sh and bench/run.sh: installs the Debian packages the build needs,
-# then configures and builds. Sourced, not run.
+# Shared by run.sh, test.sh and the scripts in bench/, fuzz/ and scripts/: installs the Debian
+# packages the build needs, then configures and builds with the presets of CMakePresets.json.
+# Sourced, not run.
 
 # Each package and why it is here:
 #   cmake, ninja-build, g++   the build
 #   qt6-base-dev              the window, the user's locale, QtTest
 #   libgtest-dev              the core libraries' tests
-#   libbenchmark-dev          the benchmarks (built with everything else, run by bench/run.sh)
 #   fonts-liberation          a face metric-compatible with Arial, so texts fit their boxes
+#   fonts-dejavu-core         a default interface face: without it, on a bare system,
+#                             fontconfig's sans-serif falls to a monospace face
 #   desktop-file-utils, appstream   validate the launcher and the AppStream file in the tests
-BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-    fonts-liberation desktop-file-utils appstream)
+#   dpkg-dev                  dpkg-shlibdeps, with which CPack finds the Debian package's
+#                             dependencies
+#   lintian                   checks the Debian package in the tests
+#   clang-format              the tests check the code's formatting
+BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation
+    fonts-dejavu-core desktop-file-utils appstream dpkg-dev lintian clang-format)
 
 # The Windows suite, cross-built and run under Wine:
 #   g++-mingw-w64-x86-64-posix   the cross-compiler (posix threads, which GoogleTest needs)
@@ -19,8 +25,8 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-d
 #   xvfb                         an X server without a screen, for the window's tests
 BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb)
 
-# An X server without a screen, for bench/startup.sh.
-BRENVOL_BENCH_PACKAGES=(xvfb)
+# The benchmarks: Google Benchmark, and an X server without a screen for bench/startup.sh.
+BRENVOL_BENCH_PACKAGES=(libbenchmark-dev xvfb)
 
 # Valgrind, for ./test.sh --memcheck.
 BRENVOL_MEMCHECK_PACKAGES=(valgrind)
@@ -61,23 +67,9 @@ brenvol_install_packages() {
         apt-get install -y -q --no-install-recommends $missing
 }
 
+# brenvol_build [PRESET]: configures and builds the preset (default: the Linux build in build/).
 brenvol_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build
-}
-
-# Everything, built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-sanitize/.
-# Any report ends the program, so it fails its test.
-brenvol_build_sanitize() {
-    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRENVOL_BUILD_BENCH=OFF \
-        "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-    cmake --build build-sanitize
-}
-
-# The core libraries, brenvol-cli and their tests for 64-bit Windows, in build-windows/.
-brenvol_build_windows() {
-    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-    cmake --build build-windows
+    local preset=${1:-default}
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
 }

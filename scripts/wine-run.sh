@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine, quietly, in the prefix named by WINEPREFIX; the tests set
-# it to a folder of the build, so nothing touches the user's own ~/.wine.
+# Runs a Windows program under Wine, quietly, in the prefix that BRENVOL_WINE_DIR and
+# BRENVOL_WINE_PREFIX name (scripts/wine-env.sh); nothing touches the user's own ~/.wine.
 set -euo pipefail
-: "${WINEPREFIX:?set WINEPREFIX to a private prefix}"
-export WINEPREFIX
-export WINEDEBUG=-all
+source "$(dirname "$0")/wine-env.sh"
 exec wine "$@"

@@ -34,3 +34,7 @@ file(READ ${STAGING}/share/metainfo/${id}.metainfo.xml metainfo)
 if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${id}.desktop</launchable>")
     message(FATAL_ERROR "the metainfo does not name the launcher")
 endif()
+if(NOT metainfo MATCHES "<release version=\"${VERSION}\"" OR
+   NOT metainfo MATCHES "<project_license>MIT</project_license>")
+    message(FATAL_ERROR "the metainfo does not give the release ${VERSION} and its licence")
+endif()

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # prefix.sh start|stop NAME LOCALE: makes, or stops, the Wine prefix NAME, whose user has
 # LOCALE, under BRENVOL_WINE_DIR. Wine takes the user's locale from LC_ALL, which needs the C
-# library's locale: it is compiled into the build folder, so the system is left as it is.
+# library's locale: it is compiled into the prefixes' folder, so the system is left as it is.
 set -euo pipefail
-action=$1 name=$2 locale=$3
-dir=${BRENVOL_WINE_DIR:?}
-export WINEPREFIX=$dir/prefix-$name TMPDIR=$dir/tmp LOCPATH=$dir/locale WINEDEBUG=-all
-mkdir -p "$TMPDIR" "$LOCPATH"
+action=$1 locale=$3
+export BRENVOL_WINE_PREFIX=$2
+source "$(dirname "$0")/../../scripts/wine-env.sh"
 case $action in
 start)
     if [ "$locale" != C ] && [ ! -d "$LOCPATH/$locale" ]; then

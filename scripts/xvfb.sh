@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# xvfb.sh start|stop DIR: starts, or stops, the X server without a screen that the Windows
-# window's tests draw on. It picks a free display itself and writes its number to DIR/display.
+# xvfb.sh start|stop DIR: starts, or stops, an X server without a screen, for the Windows
+# window's tests and the start-up benchmark. It picks a free display itself and writes its
+# number to DIR/display; it fails, saying so, when the server does not come up.
 set -euo pipefail
 action=$1 dir=$2
 mkdir -p "$dir"

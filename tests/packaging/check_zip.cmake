@@ -1,0 +1,23 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the Windows zip from BUILD into SCRATCH and checks what it holds.
+file(REMOVE_RECURSE ${SCRATCH})
+execute_process(COMMAND ${CPACK} -G ZIP --config ${BUILD}/CPackConfig.cmake -B ${SCRATCH}
+    OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE code)
+set(name brenvol-${VERSION}-windows-x86_64)
+if(NOT code EQUAL 0 OR NOT EXISTS ${SCRATCH}/${name}.zip)
+    message(FATAL_ERROR "cpack made no ${name}.zip:\n${out}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${SCRATCH}/${name}.zip OUTPUT_VARIABLE listed)
+string(REGEX REPLACE "\n$" "" listed "${listed}")
+string(REPLACE "\n" ";" listed "${listed}")
+list(FILTER listed EXCLUDE REGEX "/$")  # folders
+list(SORT listed)
+set(expected ${name}/LICENSE.txt ${name}/README.txt ${name}/brenvol-cli.exe ${name}/brenvol.exe)
+if(NOT listed STREQUAL expected)
+    message(FATAL_ERROR "the zip holds\n  ${listed}\nnot\n  ${expected}")
+endif()
+file(ARCHIVE_EXTRACT INPUT ${SCRATCH}/${name}.zip DESTINATION ${SCRATCH}/unpacked)
+file(READ ${SCRATCH}/unpacked/${name}/README.txt readme)
+if(NOT readme MATCHES "Brenvol ${VERSION} for Windows")
+    message(FATAL_ERROR "README.txt does not name the version")
+endif()
