@@ -1,56 +1,71 @@
-#include <QApplication>
+// The Qt window: what only the face can get wrong. The behaviour behind it is ui/'s test.
 #include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QDir>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-#include <QtTest>
-#include <memory>
 
 #include "faces/qt/typed_character.h"
-#include "modal_box.h"
-#include "support/faulty_registry.h"
+#include "support/picture_diff.h"
 #include "window_fixture.h"
 
 using brenvol::settings::FaultyRegistry;
 
-class FrmMainTest : public QObject {
+class FrmMainDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsEmptyWithFocusInCurrent();
-    void matchesTheDesign_data();
-    void matchesTheDesign();
-    void windowIsFixedWithCloseBoxOnly();
+    void looksAsDesigned();
+    void startsEmptyAndFixedWithFocusInCurrent();
     void tabCyclesThroughInputsAndButtons();
-    void namesBoxesForScreenReaders();
     void typingGoesThroughTheFilter_data();
     void typingGoesThroughTheFilter();
-    void shortcutsChangeNothing_data();
-    void shortcutsChangeNothing();
     void editingKeysKeepWorking();
-    void calculatesIntoResultBoxes_data();
-    void calculatesIntoResultBoxes();
     void enterInEitherBoxRunsCalcola_data();
     void enterInEitherBoxRunsCalcola();
-    void warnsAndKeepsResults_data();
-    void warnsAndKeepsResults();
+    void warnsAndGivesTheFocusBack();
     void pasteGoesThroughTheFilter_data();
     void pasteGoesThroughTheFilter();
-    void resultsStayWhenAnInputChanges();
     void escapeLeavesTheWindowOpen();
     void exitAndCloseBoxEndTheProgram_data();
     void exitAndCloseBoxEndTheProgram();
     void registryFailureIsShownBeforeTheWindow();
-    void typedCharacterCodes_data();
-    void typedCharacterCodes();
+    void typedCharacters_data();
+    void typedCharacters();
 };
 
-void FrmMainTest::startsEmptyWithFocusInCurrent() {
+brenvol::test::RgbPicture ToRgb(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    brenvol::test::RgbPicture picture{rgb.width(), rgb.height(), {}};
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* row = rgb.constScanLine(y);
+        picture.rgb.insert(picture.rgb.end(), row, row + 3 * rgb.width());
+    }
+    return picture;
+}
+
+// After a calculation, at 96 dpi, with the focus on no box so that no caret blinks.
+void FrmMainDialogTest::looksAsDesigned() {
+    Fixture f;
+    f.showAndActivate();
+    f.calculate("100", "700");
+    f.control<QPushButton>("Command1(0)")->setFocus();
+    const QImage got = f.window->grab().toImage();
+    const QString reference = QStringLiteral(BRENVOL_PICTURES "/frm_main_dialog.png");
+    brenvol::test::RgbPicture diff;
+    const int differing =
+        brenvol::test::DifferingPixels(ToRgb(got), ToRgb(QImage(reference)), diff);
+    if (differing > brenvol::test::kAllowedPixels) {
+        got.save(QDir::current().filePath("frm_main_dialog.new.png"));
+        QImage(diff.rgb.data(), diff.width, diff.height, 3 * diff.width, QImage::Format_RGB888)
+            .save(QDir::current().filePath("frm_main_dialog.diff.png"));
+        QFAIL(qPrintable(QStringLiteral("%1 pixels differ from %2; the new picture and the "
+                                        "difference are in %3")
+                             .arg(differing)
+                             .arg(reference, QDir::currentPath())));
+    }
+}
+
+void FrmMainDialogTest::startsEmptyAndFixedWithFocusInCurrent() {
     Fixture f;
     f.showAndActivate();
     for (const char* name : {"Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)"}) {
@@ -58,285 +73,116 @@ void FrmMainTest::startsEmptyWithFocusInCurrent() {
     }
     QCOMPARE(QApplication::focusWidget(), f.control("Text1(0)"));
     QCOMPARE(f.window->DecimalSeparator(), u",");
-}
-
-void FrmMainTest::matchesTheDesign_data() {
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry");  // pixels at 96 dpi
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QColor>("textColour");
-    QTest::addColumn<bool>("enabled");
-
-    const QColor red(255, 0, 0), green(0, 128, 0), darkRed(64, 0, 0), none;
-    // clang-format off
-    QTest::newRow("Frame1")      << "frmMain" << QRect(2, 62, 213, 74)  << "Brenvol" << false << red     << true;
-    QTest::newRow("Text2(2)")    << "Frame1"  << QRect(155, 41, 34, 19) << ""        << true  << none    << false;
-    QTest::newRow("Text2(1)")    << "Frame1"  << QRect(90, 40, 34, 19)  << ""        << true  << none    << false;
-    QTest::newRow("Text2(0)")    << "Frame1"  << QRect(24, 39, 34, 19)  << ""        << true  << none    << false;
-    QTest::newRow("Label2(2)")   << "Frame1"  << QRect(152, 21, 41, 18) << "Secondi" << false << green   << true;
-    QTest::newRow("Label2(1)")   << "Frame1"  << QRect(87, 20, 38, 18)  << "Minuti"  << false << green   << true;
-    QTest::newRow("Label2(0)")   << "Frame1"  << QRect(23, 20, 38, 18)  << "Ore"     << false << green   << true;
-    QTest::newRow("Command1(1)") << "frmMain" << QRect(84, 142, 61, 24) << "Exit"    << false << none    << true;
-    QTest::newRow("Command1(0)") << "frmMain" << QRect(154, 142, 61, 24)<< "Calcola" << false << none    << true;
-    QTest::newRow("Text1(1)")    << "frmMain" << QRect(133, 37, 81, 19) << ""        << false << none    << true;
-    QTest::newRow("Text1(0)")    << "frmMain" << QRect(133, 6, 81, 19)  << ""        << false << none    << true;
-    QTest::newRow("Label3(1)")   << "frmMain" << QRect(109, 46, 26, 13) << "[mA]"    << false << darkRed << true;
-    QTest::newRow("Label3(0)")   << "frmMain" << QRect(109, 16, 22, 13) << "[mA]"    << false << darkRed << true;
-    QTest::newRow("Label1(1)")   << "frmMain" << QRect(3, 35, 127, 15)  << "Capacità Pacco Batterie" << false << darkRed << true;
-    QTest::newRow("Label1(0)")   << "frmMain" << QRect(3, 4, 127, 14)   << "Corrente di ricarica"    << false << darkRed << true;
-    // clang-format on
-}
-
-void FrmMainTest::matchesTheDesign() {
-    QFETCH(QString, parent);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, caption);
-    QFETCH(bool, bold);
-    QFETCH(QColor, textColour);
-    QFETCH(bool, enabled);
-    Fixture f;
-    QCOMPARE(f.window->screen()->logicalDotsPerInch(), 96.0);
-
-    const auto* control = f.control<QWidget>(QTest::currentDataTag());
-    QCOMPARE(control->parentWidget()->objectName(), parent);
-    QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(control->isEnabled(), enabled);
-    if (const auto* label = qobject_cast<const QLabel*>(control)) {
-        QCOMPARE(label->text(), caption);
-        QVERIFY(label->autoFillBackground());
-    } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-        QCOMPARE(button->text(), caption);
-    } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        QCOMPARE(frame->title(), caption);
-    }
-    if (parent == "Frame1" || control->objectName() != "Frame1") {
-        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(control->font().pointSizeF(), 8.25);
-        QCOMPARE(control->font().bold(), bold);
-    } else {
-        QVERIFY(control->font().family() != QStringLiteral("Arial"));
-    }
-    if (textColour.isValid()) {
-        QCOMPARE(control->palette().color(QPalette::WindowText), textColour);
-    }
-}
-
-void FrmMainTest::windowIsFixedWithCloseBoxOnly() {
-    Fixture f;
-    QCOMPARE(f.window->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Brenvol"));
-    QCOMPARE(f.window->size(), QSize(220, 174));
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
     const auto flags = f.window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!f.window->windowIcon().isNull());
-    QVERIFY(f.control<QPushButton>("Command1(0)")->isDefault());
-    // The frame's red caption does not reach the result boxes' text, which greys when disabled.
-    const QPalette results = f.control("Text2(0)")->palette();
-    QCOMPARE(results.color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
-    QCOMPARE(results.color(QPalette::Disabled, QPalette::Text), QColor(109, 109, 109));
-}
-
-void FrmMainTest::tabCyclesThroughInputsAndButtons() {
-    Fixture f;
-    f.showAndActivate();
-    QStringList visited;
-    for (int i = 0; i < 8; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, QStringList({"Text1(1)", "Command1(0)", "Command1(1)", "Text1(0)", "Text1(1)",
-                                   "Command1(0)", "Command1(1)", "Text1(0)"}));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1(1)"));
-}
-
-void FrmMainTest::namesBoxesForScreenReaders() {
-    Fixture f;
-    QCOMPARE(f.control("Text1(0)")->accessibleName(), QStringLiteral("Corrente di ricarica"));
     QCOMPARE(f.control("Text1(1)")->accessibleName(), QStringLiteral("Capacità Pacco Batterie"));
-    QCOMPARE(f.control("Text2(0)")->accessibleName(), QStringLiteral("Ore"));
-    QCOMPARE(f.control("Text2(1)")->accessibleName(), QStringLiteral("Minuti"));
     QCOMPARE(f.control("Text2(2)")->accessibleName(), QStringLiteral("Secondi"));
 }
 
-void FrmMainTest::typingGoesThroughTheFilter_data() {
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("beeps");
-
-    QTest::newRow("comma: point becomes comma") << ","
-                                                << "1.5"
-                                                << "1,5" << 0;
-    QTest::newRow("comma: every separator key") << ","
-                                                << "1.2,3:4;5/6\\7"
-                                                << "1,2,3,4,5,6,7" << 0;
-    QTest::newRow("point: comma becomes point") << "."
-                                                << "1,5"
-                                                << "1.5" << 0;
-    QTest::newRow("minus anywhere") << ","
-                                    << "-1-"
-                                    << "-1-" << 0;
-    QTest::newRow("letters and space beep") << ","
-                                            << "1a b2"
-                                            << "12" << 3;
-    QTest::newRow("other punctuation beeps") << ","
-                                             << "+1e3*"
-                                             << "13" << 3;
-    QTest::newRow("no separator: keys do nothing") << ""
-                                                   << "1.5,2"
-                                                   << "152" << 0;
-    QTest::newRow("error text: keys insert E") << "ERROR CLOSING SUBKEY"
-                                               << "1.5"
-                                               << "1E5" << 0;
+void FrmMainDialogTest::tabCyclesThroughInputsAndButtons() {
+    Fixture f;
+    f.showAndActivate();
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"Text1(1)", "Command1(0)", "Command1(1)", "Text1(0)"}));
+    QVERIFY(f.control<QPushButton>("Command1(0)")->isDefault());
 }
 
-void FrmMainTest::typingGoesThroughTheFilter() {
+void FrmMainDialogTest::typingGoesThroughTheFilter_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("beeps");
+    const int none = Qt::NoModifier;
+    QTest::newRow("separator keys") << ","
+                                    << "1.2:3/4-" << none << "1,2,3,4-" << 0;
+    QTest::newRow("letters and space beep") << ","
+                                            << "1a b" << none << "1" << 3;
+    QTest::newRow("Ctrl+letter beeps") << ","
+                                       << "vc" << int(Qt::ControlModifier) << "" << 2;
+    QTest::newRow("Alt types nothing") << ","
+                                       << "f5" << int(Qt::AltModifier) << "" << 0;
+}
+
+void FrmMainDialogTest::typingGoesThroughTheFilter() {
     QFETCH(QString, separator);
     QFETCH(QString, typed);
+    QFETCH(int, modifiers);
     QFETCH(QString, expected);
     QFETCH(int, beeps);
     Fixture f(separator.toStdU16String());
     f.showAndActivate();
-    QTest::keyClicks(f.control("Text1(1)"), typed);
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    QTest::keyClicks(f.control("Text1(1)"), typed, Qt::KeyboardModifiers(modifiers));
     QCOMPARE(f.text("Text1(1)"), expected);
     QCOMPARE(f.beeps(), beeps);
 }
 
-void FrmMainTest::shortcutsChangeNothing_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("beeps");
-    const int ctrl = Qt::ControlModifier;
-    // Ctrl+letter is a control code, which the rule refuses with a beep.
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << 1;
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << 1;
-    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << 1;
-    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << 1;
-    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << 1;
-    // These type no character at all.
-    QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier) << 0;
-    QTest::newRow("Alt+5") << int(Qt::Key_5) << int(Qt::AltModifier) << 0;
-    QTest::newRow("Ctrl+5") << int(Qt::Key_5) << ctrl << 0;
-}
-
-void FrmMainTest::shortcutsChangeNothing() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, beeps);
-    Fixture f;
-    f.showAndActivate();
-    QApplication::clipboard()->setText(QStringLiteral("999"));
-    auto* box = f.control("Text1(0)");
-    QTest::keyClicks(box, "123");
-    box->setSelection(0, 2);
-    QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(box->text(), QStringLiteral("123"));
-    QCOMPARE(box->selectedText(), QStringLiteral("12"));
-    QCOMPARE(f.beeps(), beeps);
-}
-
-void FrmMainTest::editingKeysKeepWorking() {
+void FrmMainDialogTest::editingKeysKeepWorking() {
     Fixture f;
     f.showAndActivate();
     auto* box = f.control("Text1(0)");
     QTest::keyClicks(box, "12345");
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QStringLiteral("2345"));
-    QTest::keyClick(box, Qt::Key_End);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QStringLiteral("234"));
-    QTest::keyClick(box, Qt::Key_Left);
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_End, Qt::Key_Backspace}) {
+        QTest::keyClick(box, key);
+    }
     QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClicks(box, "9");
-    QCOMPARE(box->text(), QStringLiteral("294"));
+    QCOMPARE(box->text(), QStringLiteral("239"));
     QCOMPARE(f.beeps(), 0);
 }
 
-void FrmMainTest::calculatesIntoResultBoxes_data() {
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("capacity");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("14 hours") << "100"
-                              << "1000" << QStringList{"14", "0", "0"};
-    QTest::newRow("9.8 hours") << "100"
-                               << "700" << QStringList{"9", "48", "0"};
-    QTest::newRow("negative") << "100"
-                              << "-700" << QStringList{"-10", "12", "0"};
-    QTest::newRow("with comma") << "100"
-                                << "1,5" << QStringList{"0", "1", "16"};
-}
-
-void FrmMainTest::calculatesIntoResultBoxes() {
-    QFETCH(QString, current);
-    QFETCH(QString, capacity);
-    QFETCH(QStringList, expected);
-    Fixture f;
-    f.calculate(current, capacity);
-    QCOMPARE(f.results(), expected);
-    f.calculate(current, capacity);  // twice, same texts
-    QCOMPARE(f.results(), expected);
-}
-
-void FrmMainTest::enterInEitherBoxRunsCalcola_data() {
+void FrmMainDialogTest::enterInEitherBoxRunsCalcola_data() {
     QTest::addColumn<QString>("box");
     QTest::newRow("current") << "Text1(0)";
     QTest::newRow("capacity") << "Text1(1)";
 }
 
-void FrmMainTest::enterInEitherBoxRunsCalcola() {
+void FrmMainDialogTest::enterInEitherBoxRunsCalcola() {
     QFETCH(QString, box);
     Fixture f;
     f.showAndActivate();
     QTest::keyClicks(f.control("Text1(0)"), "100");
     QTest::keyClicks(f.control("Text1(1)"), "1000");
-    f.control(box.toLatin1().constData())->setFocus();
-    QTest::keyClick(f.control(box.toLatin1().constData()), Qt::Key_Return);
+    f.control(qPrintable(box))->setFocus();
+    QTest::keyClick(f.control(qPrintable(box)), Qt::Key_Return);
     QCOMPARE(f.results(), QStringList({"14", "0", "0"}));
 }
 
-void FrmMainTest::warnsAndKeepsResults_data() {
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("capacity");
-    QTest::newRow("rejected: empty capacity") << "100"
-                                              << "";
-    QTest::newRow("failed: two zeros") << "00"
-                                       << "1000";
-}
-
-void FrmMainTest::warnsAndKeepsResults() {
-    QFETCH(QString, current);
-    QFETCH(QString, capacity);
+void FrmMainDialogTest::warnsAndGivesTheFocusBack() {
     Fixture f;
     f.showAndActivate();
     f.calculate("100", "700");
     f.control("Text1(1)")->setFocus();
-    const auto shown = AnswerModalBox([&] { f.calculate(current, capacity); });
+    const auto shown = AnswerModalBox([&] { f.calculate("100", ""); });
     QVERIFY(shown.has_value());
     QCOMPARE(shown->text, QStringLiteral("Controllare parametri inseriti"));
     QCOMPARE(shown->title, QStringLiteral("Attenzione"));
     QCOMPARE(shown->icon, QMessageBox::Critical);
     QCOMPARE(shown->owner, f.window.get());
     QCOMPARE(f.results(), QStringList({"9", "48", "0"}));
-    QVERIFY(!QApplication::activeModalWidget());
-    // The window has the focus back where it was, with no window manager to hand it back.
+    // Back where it was, with no window manager to hand the activation back.
     QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
     QTRY_COMPARE(QApplication::focusWidget(), f.control("Text1(1)"));
 }
 
-void FrmMainTest::pasteGoesThroughTheFilter_data() {
+void FrmMainDialogTest::pasteGoesThroughTheFilter_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Shift+Insert") << "Shift+Insert";
     QTest::newRow("context menu") << "context menu";
     QTest::newRow("key event with text and no key") << "no key";
 }
 
-void FrmMainTest::pasteGoesThroughTheFilter() {
+void FrmMainDialogTest::pasteGoesThroughTheFilter() {
     QFETCH(QString, how);
     Fixture f;
     f.showAndActivate();
@@ -345,12 +191,11 @@ void FrmMainTest::pasteGoesThroughTheFilter() {
     if (how == "Shift+Insert") {
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
     } else if (how == "context menu") {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(5, 5),
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, {5, 5},
                                     box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &menuEvent);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QVERIFY(brenvol::qt::PasteAction(*menu));
+        QVERIFY(menu && brenvol::qt::PasteAction(*menu));
         brenvol::qt::PasteAction(*menu)->trigger();
         menu->close();
     } else {
@@ -361,16 +206,7 @@ void FrmMainTest::pasteGoesThroughTheFilter() {
     QCOMPARE(f.beeps(), 1);
 }
 
-void FrmMainTest::resultsStayWhenAnInputChanges() {
-    Fixture f;
-    f.showAndActivate();
-    f.calculate("100", "1000");
-    QTest::keyClicks(f.control("Text1(1)"), "5");
-    QTest::keyClick(f.control("Text1(0)"), Qt::Key_Backspace);
-    QCOMPARE(f.results(), QStringList({"14", "0", "0"}));
-}
-
-void FrmMainTest::escapeLeavesTheWindowOpen() {
+void FrmMainDialogTest::escapeLeavesTheWindowOpen() {
     Fixture f;
     f.showAndActivate();
     QTest::keyClick(f.control("Text1(0)"), Qt::Key_Escape);
@@ -379,80 +215,73 @@ void FrmMainTest::escapeLeavesTheWindowOpen() {
     QCOMPARE(f.beeps(), 0);
 }
 
-void FrmMainTest::exitAndCloseBoxEndTheProgram_data() {
+void FrmMainDialogTest::exitAndCloseBoxEndTheProgram_data() {
     QTest::addColumn<bool>("viaExit");
     QTest::newRow("Exit") << true;
     QTest::newRow("close box") << false;
 }
 
-void FrmMainTest::exitAndCloseBoxEndTheProgram() {
+void FrmMainDialogTest::exitAndCloseBoxEndTheProgram() {
     QFETCH(bool, viaExit);
     Fixture f;
     f.showAndActivate();
     QTimer::singleShot(0, f.window.get(), [&f, viaExit] {
         if (viaExit) {
-            f.control<QPushButton>("Command1(1)")->click();
+            f.control("Text1(0)")->setFocus();
+            QTest::keyClick(f.control("Text1(0)"), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // on "Exit"
         } else {
             f.window->close();  // what the system's close command does
         }
     });
     // The event loop ends when the program would, with its last window; or fails after 5 s.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    guard.start(5000);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!f.window->isVisible());
 }
 
-void FrmMainTest::registryFailureIsShownBeforeTheWindow() {
+void FrmMainDialogTest::registryFailureIsShownBeforeTheWindow() {
     FaultyRegistry registry;
     registry.MakeUncallable(FaultyRegistry::Operation::CreateKey);
-    std::unique_ptr<brenvol::qt::FrmMainDialog> window;
+    std::unique_ptr<CountingDialog> window;
     const auto shown = AnswerModalBox([&] {
-        window = std::make_unique<brenvol::qt::FrmMainDialog>(
-            registry, [] { return brenvol::calc::NumberFormat{}; });
+        window = std::make_unique<CountingDialog>(registry,
+                                                  [] { return brenvol::calc::NumberFormat{}; });
     });
     QVERIFY(shown.has_value());
     QCOMPARE(shown->text,
              QStringLiteral("GetRegistry(): Error '453', Specified DLL function not found"));
-    QCOMPARE(shown->title, QStringLiteral("Brenvol"));
     QCOMPARE(shown->icon, QMessageBox::NoIcon);
     QVERIFY(!window->isVisible());
-    QCOMPARE(window->DecimalSeparator(), u"");
 }
 
-void FrmMainTest::typedCharacterCodes_data() {
+void FrmMainDialogTest::typedCharacters_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("expected");  // -1: not a character key; 0: types nothing
     const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-    QTest::newRow("digit") << int(Qt::Key_5) << none << int('5');
-    QTest::newRow("keypad digit") << int(Qt::Key_5) << int(Qt::KeypadModifier) << int('5');
-    QTest::newRow("shifted colon") << int(Qt::Key_Colon) << int(Qt::ShiftModifier) << int(':');
-    QTest::newRow("letter") << int(Qt::Key_A) << none << int('A');
-    QTest::newRow("Ctrl+backslash") << int(Qt::Key_Backslash) << ctrl << 28;
-    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << 1;
-    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << (ctrl | int(Qt::ShiftModifier)) << 26;
-    QTest::newRow("Ctrl+digit") << int(Qt::Key_1) << ctrl << 0;
-    QTest::newRow("AltGr as Ctrl+Alt") << int(Qt::Key_At) << (ctrl | alt) << int('@');
-    QTest::newRow("Alt+letter") << int(Qt::Key_F) << alt << 0;
-    QTest::newRow("Meta+digit") << int(Qt::Key_1) << int(Qt::MetaModifier) << 0;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << 27;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << 8;
-    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << 127;
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << 9;
-    QTest::newRow("Enter") << int(Qt::Key_Return) << none << 13;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
-    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << ctrl << 10;
-    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << -1;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << -1;
-    QTest::newRow("Left") << int(Qt::Key_Left) << int(Qt::ShiftModifier) << -1;
-    QTest::newRow("euro") << 0x20AC << none << 0x20AC;
-    QTest::newRow("beyond 16 bits") << 0x1F50B << none << 0xFFFD;
+    // clang-format off
+    const struct { const char* name; int key, modifiers, expected; } rows[] = {
+        {"keypad digit", Qt::Key_5, Qt::KeypadModifier, '5'}, {"letter", Qt::Key_A, none, 'A'},
+        {"Ctrl+Shift+Z", Qt::Key_Z, ctrl | Qt::ShiftModifier, 26}, {"Ctrl+1", Qt::Key_1, ctrl, 0},
+        {"Ctrl+]", Qt::Key_BracketRight, ctrl, 29}, {"AltGr", Qt::Key_At, ctrl | alt, '@'},
+        {"Alt+F", Qt::Key_F, alt, 0}, {"Meta+1", Qt::Key_1, Qt::MetaModifier, 0},
+        {"Escape", Qt::Key_Escape, none, 27}, {"Tab", Qt::Key_Tab, ctrl, 9},
+        {"Backspace", Qt::Key_Backspace, none, 8}, {"Ctrl+Backspace", Qt::Key_Backspace, ctrl, 127},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, 13}, {"Ctrl+Enter", Qt::Key_Return, ctrl, 10},
+        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, -1}, {"Delete", Qt::Key_Delete, none, -1},
+        {"unknown", Qt::Key_unknown, none, -1}, {"last character", 0xFFFF, none, 0xFFFF},
+        {"beyond 16 bits", 0x1F50B, none, 0xFFFD},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        QTest::newRow(row.name) << row.key << row.modifiers << row.expected;
+    }
 }
 
-void FrmMainTest::typedCharacterCodes() {
+void FrmMainDialogTest::typedCharacters() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, expected);
@@ -460,5 +289,5 @@ void FrmMainTest::typedCharacterCodes() {
     QCOMPARE(typed.has_value() ? int(*typed) : -1, expected);
 }
 
-QTEST_MAIN(FrmMainTest)
+QTEST_MAIN(FrmMainDialogTest)
 #include "frm_main_dialog_test.moc"

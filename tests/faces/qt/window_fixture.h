@@ -1,16 +1,20 @@
-// frmMain's Qt window for tests, over an in-memory registry, with its controls at hand by name
-// and its beeps counted.
+// frmMain's Qt window for tests, over an in-memory registry, with its controls at hand by name,
+// its beeps counted and its modal message boxes answered.
 #pragma once
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "faces/qt/frm_main_dialog.h"
 #include "regional/user_registry.h"
-#include "settings/decimal_separator.h"
 #include "support/faulty_registry.h"
 
 class CountingDialog : public brenvol::qt::FrmMainDialog {
@@ -20,7 +24,7 @@ public:
     int beeps = 0;
 };
 
-// A window over an in-memory registry holding `separator`, converting numbers with it.
+// A window over a registry holding `separator`, converting numbers with it.
 struct Fixture {
     explicit Fixture(std::u16string separator = u",") {
         brenvol::regional::SeedRegionalSettings(registry, separator);
@@ -51,3 +55,36 @@ struct Fixture {
     brenvol::settings::FaultyRegistry registry;
     std::unique_ptr<CountingDialog> window;
 };
+
+struct ShownBox {
+    QString text, title;
+    QMessageBox::Icon icon;
+    QWidget* owner;
+};
+
+// While it lives, answers every modal message box with OK as soon as it opens, and keeps what
+// the last one showed.
+class ModalBoxAnswerer {
+public:
+    ModalBoxAnswerer() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                last = ShownBox{box->text(), box->windowTitle(), box->icon(), box->parentWidget()};
+                ++answered;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll_.start(1);
+    }
+    std::optional<ShownBox> last;
+    int answered = 0;
+
+private:
+    QTimer poll_;
+};
+
+inline std::optional<ShownBox> AnswerModalBox(const std::function<void()>& action) {
+    ModalBoxAnswerer answerer;
+    action();
+    return answerer.last;
+}
