@@ -11,7 +11,7 @@ brenvol_install_packages BRENVOL_FUZZ_PACKAGES
 brenvol_build fuzz
 mkdir -p build-fuzz/artifacts
 status=0
-for target in fuzz_number_text fuzz_calculate fuzz_keystroke_rule fuzz_get_registry; do
+for target in fuzz_number_text fuzz_calculate fuzz_get_registry; do
     mkdir -p "build-fuzz/corpus/$target"
     if build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/artifacts/ "build-fuzz/corpus/$target" "fuzz/corpus/$target" \

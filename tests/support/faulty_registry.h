@@ -1,7 +1,9 @@
 // The in-memory registry with faults on demand, and a record of how it was called: an operation
-// can answer any code without doing anything, or be impossible to call.
+// can answer any code without doing anything, or be impossible to call. Like a real one, it
+// leaves the caller's buffer dirty beyond the data it returns.
 #pragma once
 
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -54,6 +56,7 @@ public:
     std::int32_t QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override {
         lastQuery_ = QueryCall{type, size};
+        std::memset(data, 'x', size);
         if (const auto code = Injected(Operation::QueryValue)) {
             return *code;
         }
