@@ -1,34 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "regional/number_format.h"
 #include "regional/terminal_text.h"
 #include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
-#include "settings/reg_function.h"
+#include "support/fake_notifier.h"
 
-namespace brenvol::regional {
-namespace {
-
-struct NoMessages : settings::Notifier {
-    void ShowMessage(std::u16string_view, std::u16string_view, int) override { FAIL(); }
-};
-
-// The separator read from the registry is the one the number conversion uses, and the one
-// the locale of this run has.
+// The separator read from the user's registry is the one the number conversion uses, and the
+// one the locale of this run has, which ctest names.
 TEST(UserRegistry, HoldsTheLocalesSeparator) {
-    const char* expected = std::getenv("BRENVOL_EXPECTED_SEPARATOR");
-    ASSERT_NE(expected, nullptr) << "run through ctest, which names the separator";
-
-    auto registry = UserRegistry(UserNumberFormat().decimalSeparator);
-    NoMessages notifier;
-    settings::REG_Function reader(*registry, notifier);
-    const std::u16string separator = settings::LoadDecimalSeparator(reader);
-
-    EXPECT_EQ(ToLocal8Bit(separator), expected);
-    EXPECT_EQ(separator, UserNumberFormat().decimalSeparator);
+    auto registry =
+        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
+    FakeNotifier notifier;
+    brenvol::settings::REG_Function reader(*registry, notifier);
+    const std::u16string separator = brenvol::settings::LoadDecimalSeparator(reader);
+    EXPECT_EQ(brenvol::regional::ToLocal8Bit(separator), std::getenv("BRENVOL_EXPECTED_SEPARATOR"));
+    EXPECT_EQ(separator, brenvol::regional::UserNumberFormat().decimalSeparator);
+    EXPECT_TRUE(notifier.shown.empty());
 }
-
-}  // namespace
-}  // namespace brenvol::regional

@@ -3,135 +3,113 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 
-#include "fake_notifier.h"
+#include "support/fake_notifier.h"
 #include "support/faulty_registry.h"
 
 namespace brenvol::settings {
 namespace {
 
 using Op = FaultyRegistry::Operation;
-using Setup = std::function<void(FaultyRegistry&)>;
-
-const std::u16string kHkcu = u"-2147483647";
+constexpr std::int32_t kNo = FaultyRegistry::kUncallable;
 const std::u16string kKey = u"Software\\Brenvol Test";
 
 struct Case {
     std::string name;
-    Setup setup;
+    std::function<void(FaultyRegistry&)> setup;
     std::u16string expected;
     std::u16string message = u"";  // the message box's text, or "" for none
-    std::u16string root = kHkcu;
+    std::u16string root = u"-2147483647";
     std::u16string subKey = kKey;
 };
 
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.name;
-}
-
-Setup Value(std::string data, std::string name = "v") {
+auto Value(std::string data, std::string name = "v") {
     return
         [=](FaultyRegistry& r) { r.SetValue(kCurrentUser, "Software\\Brenvol Test", name, data); };
 }
-Setup Text(const std::string& text) {
-    return Value(text + '\0');
-}
-// A value, then faults: each operation fails with its code (0: works; -1: cannot be called).
-Setup Faults(std::int32_t create, std::int32_t query, std::int32_t close) {
+// The value ",", then each operation fails with its code (0: works).
+auto Faults(std::int32_t create, std::int32_t query, std::int32_t close) {
     return [=](FaultyRegistry& r) {
-        Text(",")(r);
+        Value(std::string(",\0", 2))(r);
         for (auto [op, code] :
              {std::pair{Op::CreateKey, create}, {Op::QueryValue, query}, {Op::CloseKey, close}}) {
-            if (code == -1) {
-                r.MakeUncallable(op);
-            } else if (code != 0) {
+            if (code != 0) {
                 r.FailWith(op, code);
             }
         }
     };
 }
-const Setup kNothing = [](FaultyRegistry&) {};
-
-const std::u16string kTypeMismatch = u"GetRegistry(): Error '13', Type mismatch";
+const auto kNothing = [](FaultyRegistry&) {};
+const std::u16string kGetting = u"ERROR GETTING KEY 'v'";
+const std::u16string kOpening = u"ERROR OPENING SUBKEY '" + kKey + u"'";
 const std::u16string kNotCallable = u"GetRegistry(): Error '453', Specified DLL function not found";
-const std::u16string kGettingError = u"ERROR GETTING KEY 'v'";
-const std::u16string kOpeningError = u"ERROR OPENING SUBKEY 'Software\\Brenvol Test'";
-
-class GetRegistryTable : public testing::TestWithParam<Case> {};
 
 // Every call leaves the key closed, unless closing it is what fails.
-TEST_P(GetRegistryTable, ReturnsReportsAndReleases) {
-    const Case& c = GetParam();
-    FaultyRegistry registry;
-    FakeNotifier notifier;
-    c.setup(registry);
-    const std::u16string got =
-        REG_Function(registry, notifier).GetRegistry(c.root, c.subKey, u"v", u"dflt");
-    EXPECT_EQ(Narrow(got), Narrow(c.expected));
-    if (c.message.empty()) {
-        EXPECT_TRUE(notifier.shown.empty());
-    } else {
-        ASSERT_EQ(notifier.shown.size(), 1u);
-        EXPECT_EQ(Narrow(notifier.shown[0].text), Narrow(c.message));
-        EXPECT_EQ(notifier.shown[0].title, u"Brenvol");
-        EXPECT_EQ(notifier.shown[0].style, 0);
+TEST(GetRegistry, ReturnsReportsAndReleases) {
+    const Case cases[] = {
+        {"one_character", Value(std::string(",\0", 2)), u","},
+        {"missing_value", Value("", "w"), u"dflt"},
+        {"missing_key", kNothing, u"dflt"},
+        {"ninety_nine_characters", Value(std::string(99, 'x') + '\0'), std::u16string(99, 'x')},
+        {"one_hundred_characters", Value(std::string(100, 'x') + '\0'), kGetting},
+        // The buffer is dirty: the size alone says what is text.
+        {"zero_length", Value(""), u""},
+        {"just_the_nul", Value(std::string(1, 0)), u""},
+        {"no_terminating_nul", Value("abc"), u"ab"},
+        {"nul_inside", Value(std::string("a\0bc\0", 5)), u"a"},
+        {"code_page", Value("\x80\xE0"), u"\u20AC"},
+        {"other_root",
+         [](FaultyRegistry& r) {
+             r.SetValue(static_cast<std::int32_t>(0x80000002), "Software\\Brenvol Test", "v",
+                        std::string("m\0", 2));
+         },
+         u"m", u"", u"-2147483646"},
+        {"key_name_of_255", kNothing, u"dflt", u"", u"-2147483647", std::u16string(255, 'k')},
+        {"key_name_of_256", kNothing, u"ERROR OPENING SUBKEY '" + std::u16string(256, 'k') + u"'",
+         u"", u"-2147483647", std::u16string(256, 'k')},
+        {"open_fails", Faults(5, 0, 0), kOpening},
+        {"query_fails", Faults(0, 5, 0), kGetting},
+        {"query_does_not_fit", Faults(0, 234, 0), kGetting},
+        {"close_fails", Faults(0, 0, 6), u"ERROR CLOSING SUBKEY"},
+        {"close_fails_after_the_query", Faults(0, 5, 6), u"ERROR CLOSING SUBKEY"},
+        {"not_a_root", kNothing, kOpening, u"", u"-2147483640"},
+        // Failures of the reader's own: shown, and what was read so far comes back.
+        {"open_not_callable", Faults(kNo, 0, 0), u"", kNotCallable},
+        {"query_not_callable", Faults(0, kNo, 0), u"", kNotCallable},
+        {"close_not_callable", Faults(0, 0, kNo), u",", kNotCallable},
+        {"root_of_letters", kNothing, u"", u"GetRegistry(): Error '13', Type mismatch", u"HKCU"},
+        {"root_beyond_ascii", kNothing, u"", u"GetRegistry(): Error '13', Type mismatch",
+         u"\uFF11"},
+        {"root_of_two_signs", kNothing, u"", u"GetRegistry(): Error '13', Type mismatch",
+         u"+-2147483647"},
+        {"root_beyond_32_bits", kNothing, u"", u"GetRegistry(): Error '6', Overflow",
+         u"2147483648"}};
+    for (const Case& c : cases) {
+        FaultyRegistry registry;
+        FakeNotifier notifier;
+        c.setup(registry);
+        EXPECT_EQ(REG_Function(registry, notifier).GetRegistry(c.root, c.subKey, u"v", u"dflt"),
+                  c.expected)
+            << c.name;
+        EXPECT_EQ(notifier.shown.size(), c.message.empty() ? 0u : 1u) << c.name;
+        for (const auto& shown : notifier.shown) {
+            EXPECT_EQ(shown.text + u"|" + shown.title + u"|" + char16_t(u'0' + shown.style),
+                      c.message + u"|Brenvol|0")
+                << c.name;
+        }
+        EXPECT_EQ(registry.OpenHandles(), c.name.starts_with("close") ? 1u : 0u) << c.name;
     }
-    EXPECT_EQ(registry.OpenHandles(), c.name.starts_with("close") ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, GetRegistryTable,
-    testing::Values(
-        Case{"one_character", Text(","), u","}, Case{"missing_value", Value("", "w"), u"dflt"},
-        Case{"missing_key", kNothing, u"dflt"},
-        Case{"ninety_nine_characters", Text(std::string(99, 'x')), std::u16string(99, u'x')},
-        Case{"one_hundred_characters", Text(std::string(100, 'x')), kGettingError},
-        // The buffer is not cleared between reads: the sizes alone say what is text.
-        Case{"zero_length", Value(""), u""}, Case{"just_the_nul", Text(""), u""},
-        Case{"no_terminating_nul", Value("abc"), u"ab"},
-        Case{"nul_inside", Value(std::string("a\0bc\0", 5)), u"a"},
-        Case{"code_page", Text("\x80\xE0"), u"\u20AC\u00E0"},
-        Case{"other_root",
-             [](FaultyRegistry& r) {
-                 r.SetValue(static_cast<std::int32_t>(0x80000002), "Software\\Brenvol Test", "v",
-                            std::string("m\0", 2));
-             },
-             u"m", u"", u"-2147483646"},
-        Case{"key_name_of_255", kNothing, u"dflt", u"", kHkcu, std::u16string(255, u'k')},
-        Case{"key_name_of_256", kNothing,
-             u"ERROR OPENING SUBKEY '" + std::u16string(256, u'k') + u"'", u"", kHkcu,
-             std::u16string(256, u'k')}));
-
-INSTANTIATE_TEST_SUITE_P(
-    Failures, GetRegistryTable,
-    testing::Values(Case{"open_fails", Faults(5, 0, 0), kOpeningError},
-                    Case{"query_fails", Faults(0, 5, 0), kGettingError},
-                    Case{"query_does_not_fit", Faults(0, 234, 0), kGettingError},
-                    Case{"close_fails", Faults(0, 0, 6), u"ERROR CLOSING SUBKEY"},
-                    Case{"close_fails_after_the_query", Faults(0, 5, 6), u"ERROR CLOSING SUBKEY"},
-                    Case{"not_a_root", kNothing, kOpeningError, u"", u"-2147483640"},
-                    // Failures of the reader's own: shown, and what was read so far comes back.
-                    Case{"open_not_callable", Faults(-1, 0, 0), u"", kNotCallable},
-                    Case{"query_not_callable", Faults(0, -1, 0), u"", kNotCallable},
-                    Case{"close_not_callable", Faults(0, 0, -1), u",", kNotCallable},
-                    Case{"root_of_letters", kNothing, u"", kTypeMismatch, u"HKCU"},
-                    Case{"root_beyond_ascii", kNothing, u"", kTypeMismatch, u"\uFF11"},
-                    Case{"root_of_two_signs", kNothing, u"", kTypeMismatch, u"+-2147483647"},
-                    Case{"root_beyond_32_bits", kNothing, u"",
-                         u"GetRegistry(): Error '6', Overflow", u"2147483648"}));
-
-TEST(GetRegistry, CreatesAMissingKeyAndCallsTheRegistryAsWindowsWants) {
+TEST(GetRegistry, CreatesAMissingKeyAndAsksAsWindowsWants) {
     FaultyRegistry registry;
     FakeNotifier notifier;
-    EXPECT_EQ(
-        REG_Function(registry, notifier).GetRegistry(kHkcu, u"Software\\New\\Deep", u"v", u"d"),
-        u"d");
+    REG_Function(registry, notifier).GetRegistry(u"-2147483647", u"Software\\New\\Deep", u"v", u"");
     EXPECT_TRUE(registry.HasKey(kCurrentUser, "software\\new\\deep"));
     EXPECT_TRUE(registry.HasKey(kCurrentUser, "Software\\New"));
-    EXPECT_EQ(registry.LastCreateCall()->access, 0x19u);  // not the full KEY_READ
-    EXPECT_EQ(registry.LastQueryCall()->type, kRegSz);
-    EXPECT_EQ(registry.LastQueryCall()->size, 100u);
+    EXPECT_EQ(registry.lastAccess, 0x19u);  // not the full KEY_READ
+    EXPECT_EQ(registry.lastType, kRegSz);
+    EXPECT_EQ(registry.lastSize, 100u);
 }
 
 }  // namespace

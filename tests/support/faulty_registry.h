@@ -1,11 +1,10 @@
 // The in-memory registry with faults on demand, and a record of how it was called: an operation
-// can answer any code without doing anything, or be impossible to call. Like a real one, it
+// can answer any code without doing anything, or be impossible to call. Like a real registry, it
 // leaves the caller's buffer dirty beyond the data it returns.
 #pragma once
 
 #include <cstring>
 #include <map>
-#include <optional>
 #include <set>
 
 #include "settings/memory_registry.h"
@@ -15,34 +14,20 @@ namespace brenvol::settings {
 class FaultyRegistry : public MemoryRegistry {
 public:
     enum class Operation { CreateKey, QueryValue, CloseKey };
+    static constexpr std::int32_t kUncallable = -1;
 
-    // The arguments of the last CreateKey and QueryValue calls, as received.
-    struct CreateCall {
-        std::uint32_t reserved = 0;
-        std::string className;
-        std::uint32_t options = 0;
-        std::uint32_t access = 0;
-        SecurityAttributes security;
-    };
-    struct QueryCall {
-        std::uint32_t type = 0;
-        std::uint32_t size = 0;
-    };
-
-    // From now on the operation answers `code` without doing anything.
+    // From now on the operation answers `code` without doing anything, or, given kUncallable,
+    // raises RegistryCallError.
     void FailWith(Operation operation, std::int32_t code) { failures_[operation] = code; }
-    // From now on calling the operation raises RegistryCallError.
-    void MakeUncallable(Operation operation) { uncallable_.insert(operation); }
 
     std::size_t OpenHandles() const { return open_.size(); }
-    const std::optional<CreateCall>& LastCreateCall() const { return lastCreate_; }
-    const std::optional<QueryCall>& LastQueryCall() const { return lastQuery_; }
+    std::uint32_t lastAccess = 0, lastType = 0, lastSize = 0;
 
     std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t reserved,
                            const std::string& className, std::uint32_t options,
                            std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
                            std::uint32_t& disposition) override {
-        lastCreate_ = CreateCall{reserved, className, options, access, security};
+        lastAccess = access;
         if (const auto code = Injected(Operation::CreateKey)) {
             return *code;
         }
@@ -55,7 +40,8 @@ public:
     }
     std::int32_t QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override {
-        lastQuery_ = QueryCall{type, size};
+        lastType = type;
+        lastSize = size;
         std::memset(data, 'x', size);
         if (const auto code = Injected(Operation::QueryValue)) {
             return *code;
@@ -66,29 +52,21 @@ public:
         if (const auto code = Injected(Operation::CloseKey)) {
             return *code;
         }
-        const std::int32_t result = MemoryRegistry::CloseKey(key);
-        if (result == kSuccess) {
-            open_.erase(key);
-        }
-        return result;
+        open_.erase(key);
+        return MemoryRegistry::CloseKey(key);
     }
 
 private:
     std::optional<std::int32_t> Injected(Operation operation) const {
-        if (uncallable_.count(operation) != 0) {
+        const auto it = failures_.find(operation);
+        if (it != failures_.end() && it->second == kUncallable) {
             throw RegistryCallError(453, "Specified DLL function not found");
         }
-        if (const auto it = failures_.find(operation); it != failures_.end()) {
-            return it->second;
-        }
-        return std::nullopt;
+        return it != failures_.end() ? std::optional(it->second) : std::nullopt;
     }
 
     std::map<Operation, std::int32_t> failures_;
-    std::set<Operation> uncallable_;
     std::set<KeyHandle> open_;
-    std::optional<CreateCall> lastCreate_;
-    std::optional<QueryCall> lastQuery_;
 };
 
 }  // namespace brenvol::settings

@@ -41,11 +41,9 @@ struct Loaded {
     explicit Loaded(std::u16string separator = u",")
         : form(face, [separator] { return calc::NumberFormat{separator}; }) {
         regional::SeedRegionalSettings(registry, separator);
-        face.texts = {{"Text1(0)", u"a"},
-                      {"Text1(1)", u"b"},
-                      {"Text2(0)", u"c"},
-                      {"Text2(1)", u"d"},
-                      {"Text2(2)", u"e"}};
+        for (const char* box : {"Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)"}) {
+            face.texts[box] = u"old";
+        }
         form.Form_Load(registry);
     }
     std::string Calculate(std::u16string current, std::u16string capacity) {
@@ -65,21 +63,18 @@ TEST(FormLoad, ReadsTheSeparatorThenEmptiesTheBoxesInOrder) {
     EXPECT_EQ(f.form.DecimalSeparator(), u";");
     EXPECT_EQ(f.face.log, "set Text1(0);set Text1(1);set Text2(0);set Text2(1);set Text2(2);");
     EXPECT_EQ(f.face.Results(), u"  ");
-}
-
-TEST(FormLoad, ShowsTheReadersFailureFirstAndGoesOn) {
-    FakeFace face;
-    settings::FaultyRegistry registry;
-    registry.MakeUncallable(settings::FaultyRegistry::Operation::CreateKey);
-    frmMain form(face, [] { return calc::NumberFormat{}; });
-    form.Form_Load(registry);
+    // A failure of the reader is shown first; loading goes on.
+    f.registry.FailWith(settings::FaultyRegistry::Operation::CreateKey,
+                        settings::FaultyRegistry::kUncallable);
+    f.face.log.clear();
+    f.form.Form_Load(f.registry);
     EXPECT_TRUE(
-        face.log.starts_with("box GetRegistry(): Error '453', Specified DLL function not "
-                             "found|Brenvol|0;set Text1(0);"));
-    EXPECT_EQ(form.DecimalSeparator(), u"");
+        f.face.log.starts_with("box GetRegistry(): Error '453', Specified DLL function "
+                               "not found|Brenvol|0;set Text1(0);"));
+    EXPECT_EQ(f.form.DecimalSeparator(), u"");
 }
 
-TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThem) {
+TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThemExitCloses) {
     Loaded f;
     EXPECT_EQ(f.Calculate(u"100", u"1,5"), "set Text2(0);set Text2(1);set Text2(2);");
     EXPECT_EQ(f.face.Results(), u"0 1 16");
@@ -88,56 +83,42 @@ TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThem) {
     EXPECT_EQ(f.face.Results(), u"0 1 16");
     f.Calculate(u"100", u"700");  // the current is Text1(0), the capacity Text1(1)
     EXPECT_EQ(f.face.Results(), u"9 48 0");
-}
-
-TEST(Command1, ExitClosesAndOtherIndexesDoNothing) {
-    Loaded f;
     f.face.log.clear();
-    f.form.Command1_Click(2);
-    f.form.Command1_Click(-1);
-    EXPECT_EQ(f.face.log, "");
-    f.form.Command1_Click(1);
+    for (int index : {2, -1, 1}) {  // other indexes do nothing
+        f.form.Command1_Click(index);
+    }
     EXPECT_EQ(f.face.log, "close;");
 }
 
-struct TypedCase {
-    std::u16string separator, typed, received;  // received: "" for nothing
-    std::string log;
-};
-
-class Typing : public testing::TestWithParam<TypedCase> {};
-
-// Each character typed alone, then all of them at once as a paste would bring them.
-TEST_P(Typing, GoesThroughTheRule) {
-    const TypedCase& c = GetParam();
-    Loaded f(c.separator);
-    f.face.log.clear();
-    std::u16string received;
-    for (char16_t typed : c.typed) {
-        received += f.form.TypedCharacter(1, typed).value_or(u'_');
+// Characters typed one by one into a box ("_": nothing reaches it), and the same text pasted.
+TEST(Typing, GoesThroughTheRuleWithTheWindowsSeparator) {
+    const struct {
+        std::u16string separator, typed, received, pasted;
+        std::string log;
+    } cases[] = {
+        // clang-format off
+        {u",", u"-7.5", u"-7,5", u"-7,5", ""}, {u".", u",:", u"..", u"..", ""},
+        {u",", u"\b\r\n\t\x1B", u"\b\r\n\t\x1B", u"", ""},
+        {u",", u"a \x03\u4E00", u"____", u"", "beep;beep;beep;beep;"},
+        {u"", u"1.", u"1_", u"1", ""}, {u"ERROR", u"/", u"E", u"E", ""},
+        {u"\u2019", u".", u"\u2019", u"\u2019", ""}
+        // through the code page and back
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        Loaded f(c.separator);
+        f.face.log.clear();
+        std::u16string received;
+        for (char16_t typed : c.typed) {
+            received += f.form.TypedCharacter(1, typed).value_or(u'_');
+        }
+        EXPECT_EQ(received, c.received);
+        EXPECT_EQ(f.face.log, c.log);
+        EXPECT_EQ(f.form.TypedText(0, c.typed), c.pasted);
     }
-    EXPECT_EQ(received, c.received);
-    EXPECT_EQ(f.face.log, c.log);
-    std::u16string printable;
-    for (char16_t r : c.received) {
-        printable += r >= u' ' && r != u'_' ? std::u16string(1, r) : u"";
-    }
-    EXPECT_EQ(f.form.TypedText(0, c.typed), printable);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Typing,
-    testing::Values(TypedCase{u",", u"-7.5", u"-7,5", ""}, TypedCase{u".", u",:", u"..", ""},
-                    TypedCase{u",", u"\b\r\n\t\x1B", u"\b\r\n\t\x1B", ""},
-                    TypedCase{u",", u"a \x03\u4E00", u"____", "beep;beep;beep;beep;"},
-                    TypedCase{u"", u"1.", u"1_", ""}, TypedCase{u"ERROR", u"/", u"E", ""},
-                    // The separator goes through the code page and back.
-                    TypedCase{u"\u2019", u".", u"\u2019", ""}));
-
-TEST(TypedText, CountsACharacterBeyond16BitsOnce) {
     Loaded f;
     f.face.log.clear();
-    EXPECT_EQ(f.form.TypedText(0, u"1\U0001F50B2"), u"12");
+    EXPECT_EQ(f.form.TypedText(0, u"1\U0001F50B2"), u"12");  // one character, refused once
     EXPECT_EQ(f.face.log, "beep;");
 }
 

@@ -6,12 +6,9 @@
 
 #include "settings/reg_function.h"
 
-namespace brenvol::settings {
-
-struct FakeNotifier : Notifier {
+struct FakeNotifier : brenvol::settings::Notifier {
     struct Message {
-        std::u16string text;
-        std::u16string title;
+        std::u16string text, title;
         int style;
     };
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override {
@@ -19,13 +16,3 @@ struct FakeNotifier : Notifier {
     }
     std::vector<Message> shown;
 };
-
-inline std::string Narrow(std::u16string_view text) {
-    std::string narrow;
-    for (char16_t c : text) {
-        narrow += c < 0x80 ? static_cast<char>(c) : '?';
-    }
-    return narrow;
-}
-
-}  // namespace brenvol::settings
