@@ -31,15 +31,13 @@ TEST(WindowsRegistry, ReadsLikeTheStandInInTheSystemsCodePage) {
     EXPECT_EQ(read(L"missing"), u"dflt");  // and the key is made by the read
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, KEY_SET_VALUE, &key), 0);
-    for (const std::wstring& data :
-         {std::wstring(1, letter), std::wstring(99, 'x'), std::wstring(100, 'x'), std::wstring()}) {
+    for (const std::wstring& data : {std::wstring(1, letter), std::wstring(100, letter)}) {
         const std::wstring name = std::to_wstring(data.size()) + letter;
         RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>(data.size() + !data.empty()) * sizeof(wchar_t));
-        const std::u16string expected =
-            data.size() == 100 ? u"ERROR GETTING KEY '100" + std::u16string(1, letter) + u"'"
-                               : std::u16string(data.begin(), data.end());
-        EXPECT_EQ(read(name), expected);
+                       static_cast<DWORD>(data.size() + 1) * sizeof(wchar_t));
+        EXPECT_EQ(read(name), data.size() == 1
+                                  ? u"" + std::u16string(1, letter)
+                                  : u"ERROR GETTING KEY '100" + std::u16string(1, letter) + u"'");
     }
     RegCloseKey(key);
     RegDeleteTreeW(HKEY_CURRENT_USER, scratch.c_str());

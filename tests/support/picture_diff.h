@@ -27,7 +27,7 @@ int DifferingPixels(const Picture& got, const Picture& want, Picture& diff) {
     for (std::size_t i = 0; i < want.rgb.size(); i += 3) {
         bool differs = false;
         for (std::size_t c = 0; c < 3; ++c) {
-            differs |= std::abs(got.rgb[i + c] - want.rgb[i + c]) > 40;
+            differs |= std::abs(got.rgb[i + c] - want.rgb[i + c]) > 8;
         }
         differing += differs;
         for (std::size_t c = 0; c < 3; ++c) {

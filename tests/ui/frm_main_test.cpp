@@ -122,6 +122,12 @@ TEST(Typing, GoesThroughTheRuleWithTheWindowsSeparator) {
     EXPECT_EQ(f.face.log, "beep;");
 }
 
+TEST(TwipsToPixels, RoundsToTheNearestPixel) {
+    EXPECT_EQ(TwipsToPixels(1635, 96), 109);
+    EXPECT_EQ(TwipsToPixels(1635, 144), 164);  // 163.5
+    EXPECT_EQ(TwipsToPixels(2000, 120), 167);  // 166.7
+}
+
 TEST(CtrlCharacter, AsWindowsDeliversIt) {
     const std::u16string keys = u"AaZz[\\]^_\b\r@`{5.";
     const std::u16string typed = u"\x01\x01\x1A\x1A\x1B\x1C\x1D\x1E\x1F\x7F\n";

@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""scripts/mutate.py [--windows] [NAME...]: plants faults in the product one at a time and tells
+which the tests catch. Each fault replaces one snippet of one file; the build and the tests run
+with it (the Linux suite, or with --windows the Windows one under Wine), and the file is put
+back. Run it in a spare clone (git worktree add), after ./test.sh has set the machine up: it
+builds there with the presets. Prints a line a fault and the share caught."""
+import subprocess
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# (name, file, snippet, replacement): slips in comparisons, constants, branches and tables.
+FAULTS = [
+    ("surcharge times 0.4", "calc/charge_time.cpp", "ratio / 100 * 40", "ratio * 0.4"),
+    ("surcharge 40 / 100", "calc/charge_time.cpp", "ratio / 100 * 40", "ratio * 40 / 100"),
+    ("no check of the time", "calc/charge_time.cpp", "    if (!std::isfinite(chargeTime)) {", "    if (false) {"),
+    ("either rejection needed", "calc/charge_time.cpp", "capacityText.empty() ||", "capacityText.empty() &&"),
+    ("blank capacity is empty", "calc/charge_time.cpp", "capacityText.empty()", "capacityText.find_first_not_of(u' ') == std::u16string_view::npos"),
+    ("seconds an hour", "calc/charge_time.cpp", "kSecondsPerHour = 3600", "kSecondsPerHour = 3601"),
+    ("no carry into hours", "calc/charge_time.cpp", "seconds == static_cast<int>(kSecondsPerHour)", "seconds > static_cast<int>(kSecondsPerHour)"),
+    ("minutes by 61", "calc/charge_time.cpp", "seconds / 60", "seconds / 61"),
+    ("hours truncated", "calc/charge_time.cpp", "std::floor(chargeTime)", "std::trunc(chargeTime)"),
+    ("tab no blank", "calc/number_text.cpp", "c == u' ' || c == u'\\t'", "c == u' '"),
+    ("digits before separator needed", "calc/number_text.cpp", "intDigits + fracDigits == 0", "intDigits == 0"),
+    ("underflow as overflow", "calc/number_text.cpp", "magnitude += negative ? -exp : exp;", "magnitude += exp;"),
+    ("integer path too far", "calc/number_text.cpp", "std::fabs(value) < 1e15", "std::fabs(value) < 1e20"),
+    ("exponent sign dropped", "calc/number_text.cpp", "            *out++ = '-';\n        } else {\n            in.Take(u'+');\n        }\n        if (in.Digits(out) == 0) {", "        } else {\n            in.Take(u'+');\n        }\n        if (in.Digits(out) == 0) {"),
+    ("underflow loses its sign", "calc/number_text.cpp", "*plain == '-' ? -0.0 : 0.0", "0.0"),
+    ("1252 range short", "encoding/windows_1252.cpp", "code >= 0x80 && code <= 0x9F", "code >= 0x80 && code < 0x9F"),
+    ("1252 Latin-1 range", "encoding/windows_1252.cpp", "c < 0x80 ||", "c <= 0x80 ||"),
+    ("1252 upper range", "encoding/windows_1252.cpp", "c >= 0xA0 && c <= 0xFF", "c > 0xA0 && c <= 0xFF"),
+    ("1252 euro", "encoding/windows_1252.cpp", "0x20AC, 0x0081", "0x20AD, 0x0081"),
+    ("surrogates twice", "encoding/windows_1252.cpp", "            ++i;\n", ""),
+    ("line feed refused", "input/keystroke_rule.cpp", "u\"\\x1B\\b\\t\\n\\r-\"", "u\"\\x1B\\b\\t\\r-\""),
+    ("zero not a digit", "input/keystroke_rule.cpp", "code >= '0' && code <= '9'", "code > '0' && code <= '9'"),
+    ("comma not a separator key", "input/keystroke_rule.cpp", "u\"\\\\/;:.,\"", "u\"\\\\/;:.\""),
+    ("separator beeps", "input/keystroke_rule.cpp", "ansi.value_or(0)), false}", "ansi.value_or(0)), true}"),
+    ("refusal silent", "input/keystroke_rule.cpp", "return {0, true};", "return {0, false};"),
+    ("buffer 101", "settings/reg_function.cpp", "kBufferSize = 100", "kBufferSize = 101"),
+    ("full access", "settings/reg_function.cpp", "kQueryValue | kEnumerateSubKeys | kNotify", "0x20019"),
+    ("default on more data", "settings/reg_function.cpp", "code == kFileNotFound", "code == kMoreData"),
+    ("no size-0 branch", "settings/reg_function.cpp", "if (size == 0) {", "if (false) {"),
+    ("NUL kept", "settings/reg_function.cpp", "std::min(size, kBufferSize) - 1", "std::min(size, kBufferSize)"),
+    ("type not preset", "settings/reg_function.cpp", "std::uint32_t type = kRegSz;", "std::uint32_t type = 0;"),
+    ("close failure ignored", "settings/reg_function.cpp", "result = u\"ERROR CLOSING SUBKEY\";", ";"),
+    ("key left open on failure", "settings/reg_function.cpp", "registry_.CloseKey(*openKey);", ";"),
+    ("key left open after a query failure", "settings/reg_function.cpp", "        openKey.reset();", "        if (code != kSuccess) return result;\n        openKey.reset();"),
+    ("non-ASCII root", "settings/reg_function.cpp", "c > 0x7F", "c > 0xFFFF"),
+    ("overflow number", "settings/reg_function.cpp", "OwnFailure{6, \"Overflow\"}", "OwnFailure{13, \"Overflow\"}"),
+    ("message with icon", "settings/reg_function.cpp", "kApplicationTitle, 0);", "kApplicationTitle, 16);"),
+    ("key names of 254", "settings/memory_registry.cpp", "kMaxKeyNameLength = 255", "kMaxKeyNameLength = 254"),
+    ("data that fits refused", "settings/memory_registry.cpp", "stored.size() <= size", "stored.size() < size"),
+    ("fewer roots", "settings/memory_registry.cpp", "handle <= static_cast<std::int32_t>(0x80000006)", "handle <= static_cast<std::int32_t>(0x80000001)"),
+    ("case kept", "settings/memory_registry.cpp", "c >= 'A' && c <= 'Z'", "c >= 'A' && c < 'Z'"),
+    ("separator value name", "settings/decimal_separator.h", "u\"sDecimal\"", "u\"sDecimals\""),
+    ("boxes emptied first", "ui/frm_main.cpp", "    settings::REG_Function reader(registry, *this);\n    decimalSeparator_ = settings::LoadDecimalSeparator(reader);\n    for (ControlName box : {kCurrent, kCapacity, kResults[0], kResults[1], kResults[2]}) {\n        face_.SetText(box, u\"\");\n    }", "    for (ControlName box : {kCurrent, kCapacity, kResults[0], kResults[1], kResults[2]}) {\n        face_.SetText(box, u\"\");\n    }\n    settings::REG_Function reader(registry, *this);\n    decimalSeparator_ = settings::LoadDecimalSeparator(reader);"),
+    ("exit on index 2", "ui/frm_main.cpp", "index == 1", "index >= 1"),
+    ("minutes and hours swapped", "ui/frm_main.cpp", "kResults[0], results->hours", "kResults[0], results->minutes"),
+    ("failure silent", "ui/frm_main.cpp", "        } else {\n            // A failure", "        } else if (std::holds_alternative<calc::Rejected>(outcome)) {\n            // A failure"),
+    ("paste inserts control codes", "ui/frm_main.cpp", "*received >= u' '", "*received > u'\\0'"),
+    ("Ctrl with letters only", "ui/frm_main.cpp", "key <= u'_'", "key <= u'Z'"),
+    ("Ctrl+Backspace", "ui/frm_main.cpp", "return u'\\x7F';", "return u'\\b';"),
+    ("caption left-aligned", "ui/frm_main_design.cpp", "Regular, kDarkRed,    kLabelBack, Right,  true,   4", "Regular, kDarkRed,    kLabelBack, Left,   true,   4"),
+    ("frame background", "ui/frm_main_design.cpp", "kFrameBack{SystemColour::InactiveBorder}", "kFrameBack{SystemColour::ButtonFace}"),
+    ("dark red", "ui/frm_main_design.cpp", "kDarkRed{64, 0, 0}", "kDarkRed{128, 0, 0}"),
+    ("window background", "ui/frm_main_design.cpp", "3300, 2610, SystemColour::ActiveBorder", "3300, 2610, SystemColour::ButtonFace"),
+    ("pixels truncated", "ui/frm_main_design.cpp", "std::lround(static_cast<double>(twips) * dpi / kTwipsPerInch)", "static_cast<long>(static_cast<double>(twips) * dpi / kTwipsPerInch)"),
+    ("tab order", "ui/frm_main_design.cpp", "kBoxBack,   Left,   true,   1}", "kBoxBack,   Left,   true,   3}"),
+    ("active border grey", "ui/frm_main_design.cpp", "return {180, 180, 180};", "return {190, 190, 190};"),
+    ("creation order", "ui/frm_main_design.cpp",
+     '    {{Text1, 1},     TextBox, false, 2000, 555, 1215,  285, u"",                          Regular, kBoxText,    kBoxBack,   Left,   true,   1},\n    {{Text1, 0},     TextBox, false, 2000,  90, 1215,  285, u"",                          Regular, kBoxText,    kBoxBack,   Left,   true,   0},\n    {{Label3, 1},    Label,  false, 1635,  690,  390,  195, u"[mA]",                      Regular, kDarkRed,    kLabelBack, Left,   true,   7},\n',
+     '    {{Text1, 0},     TextBox, false, 2000,  90, 1215,  285, u"",                          Regular, kBoxText,    kBoxBack,   Left,   true,   0},\n    {{Label3, 1},    Label,  false, 1635,  690,  390,  195, u"[mA]",                      Regular, kDarkRed,    kLabelBack, Left,   true,   7},\n    {{Text1, 1},     TextBox, false, 2000, 555, 1215,  285, u"",                          Regular, kBoxText,    kBoxBack,   Left,   true,   1},\n'),
+    ("Alt types", "faces/qt/typed_character.cpp", "(alt && !ctrl)", "false"),
+    ("Ctrl with AltGr", "faces/qt/typed_character.cpp", "const bool ctrlAlone = ctrl && !alt;", "const bool ctrlAlone = ctrl;"),
+    ("editing keys inserted", "faces/qt/frm_main_dialog.cpp", "*received < u' ' && *received == *typed", "false"),
+    ("Shift+Insert unfiltered", "faces/qt/frm_main_dialog.cpp", "key->matches(QKeySequence::Paste)", "false"),
+    ("keyless text unfiltered", "faces/qt/frm_main_dialog.cpp", "(key->key() == 0 || key->key() == Qt::Key_unknown)", "false"),
+    ("focus not restored", "faces/qt/frm_main_dialog.cpp", "            focus->setFocus();", ""),
+    ("Escape closes", "faces/qt/frm_main_dialog.cpp", "event->key() == Qt::Key_Escape", "false"),
+    ("no bold", "faces/qt/frm_main_dialog.cpp", "ui::FontFace::Bold ? QFont::Bold", "ui::FontFace::Bold ? QFont::Normal"),
+    ("labels from the middle", "faces/qt/frm_main_dialog.cpp", "kind == ControlKind::Label ? Qt::AlignTop", "kind == ControlKind::Label ? Qt::AlignVCenter"),
+    ("option end ignored", "app/brenvol_cli.cpp", "args[0] == \"--\"", "args[0] == \"---\""),
+    ("rejection exit code", "app/brenvol_cli.cpp", "kRejected = 1", "kRejected = 3"),
+    ("extra arguments taken", "app/brenvol_cli.cpp", "args.size() != 2", "args.size() < 2"),
+    ("locale's grouping", "regional/number_format_qt.cpp", "decimalPoint()", "groupSeparator()"),
+]
+WINDOWS_FAULTS = [
+    ("paste unfiltered", "faces/win32/frm_main_window.cpp", "        case WM_PASTE: {", "        case WM_PASTE + 0x10000: {"),
+    ("typing unfiltered", "faces/win32/frm_main_window.cpp", "        case WM_CHAR: {", "        case WM_CHAR + 0x10000: {"),
+    ("stacking by creation", "faces/win32/frm_main_window.cpp", "SetWindowPos(control, HWND_TOP,", "SetWindowPos(control, HWND_BOTTOM,"),
+    ("Enter on the focused button", "faces/win32/frm_main_window.cpp", "& DLGC_UNDEFPUSHBUTTON", "& 0"),
+    ("focus not restored", "faces/win32/frm_main_window.cpp", "            SetFocus(focus);\n", ""),
+    ("grey text", "faces/win32/frm_main_window.cpp", "GetSysColor(COLOR_GRAYTEXT)", "GetSysColor(COLOR_WINDOWTEXT)"),
+    ("system code page", "encoding/ansi_code_page_windows.cpp", "WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data()", "WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data()"),
+    ("frame from its corner", "faces/win32/frm_main_window.cpp", "d.inFrame ? frameDesign.top + d.top", "d.inFrame ? frameDesign.top + d.top + 15"),
+]
+
+
+def run(*command):
+    return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+
+
+def main():
+    windows = "--windows" in sys.argv
+    names = [a for a in sys.argv[1:] if a != "--windows"]
+    preset = "windows" if windows else "default"
+    faults = [f for f in (WINDOWS_FAULTS if windows else FAULTS) if not names or f[0] in names]
+    if run("cmake", "--preset", preset) or run("cmake", "--build", "--preset", preset):
+        sys.exit("the unchanged tree does not build")
+    caught = 0
+    for name, file, snippet, replacement in faults:
+        path = ROOT / file
+        original = path.read_text()
+        if original.count(snippet) != 1:
+            print(f"??     {name}: the snippet is not in {file} once")
+            continue
+        path.write_text(original.replace(snippet, replacement))
+        try:
+            failed = run("cmake", "--build", "--preset", preset) != 0 or \
+                run("ctest", "--preset", preset, "-j2", "-E", "^(format|packaging)") != 0
+        finally:
+            path.write_text(original)
+        caught += failed
+        print(f"{'caught' if failed else 'MISSED'} {name} ({file})", flush=True)
+    print(f"{caught} of {len(faults)} caught")
+    run("cmake", "--build", "--preset", preset)
+
+
+if __name__ == "__main__":
+    main()
