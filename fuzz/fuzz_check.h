@@ -8,23 +8,17 @@
 #include <cstdlib>
 #include <string>
 
-#define FUZZ_CHECK(condition)                                                             \
-    do {                                                                                  \
-        if (!(condition)) {                                                               \
-            std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();                                                                 \
-        }                                                                                 \
-    } while (0)
+#define FUZZ_CHECK(condition)                                                                     \
+    ((condition) ? void()                                                                         \
+                 : (std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__), \
+                    std::abort()))
 
 namespace brenvol::fuzz {
 
 // One byte a character, so that digits, signs and separators come up often.
 inline std::u16string Latin1(const std::string& bytes) {
-    std::u16string text;
-    for (unsigned char b : bytes) {
-        text += static_cast<char16_t>(b);
-    }
-    return text;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    return std::u16string(b, b + bytes.size());
 }
 
 inline std::u16string PickSeparator(FuzzedDataProvider& in) {

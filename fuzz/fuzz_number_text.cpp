@@ -23,23 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same number in the C library's form: blanks dropped, the separator (there is at most
     // one, before any exponent) a '.'.
+    std::u16string rest = text;
+    if (const auto at = rest.find(format.decimalSeparator);
+        !format.decimalSeparator.empty() && at != std::u16string::npos) {
+        rest.replace(at, format.decimalSeparator.size(), u".");
+    }
     std::string plain;
-    const std::u16string& separator = format.decimalSeparator;
-    bool separatorSeen = false;
-    for (std::size_t i = 0; i < text.size();) {
-        if (!separatorSeen && !separator.empty() &&
-            text.compare(i, separator.size(), separator) == 0) {
-            separatorSeen = true;
-            plain += '.';
-            i += separator.size();
-            continue;
-        }
-        const char16_t c = text[i++];
-        if (c == u' ' || c == u'\t') {
-            continue;
-        }
-        FUZZ_CHECK((c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'e' || c == u'E');
-        plain += static_cast<char>(c);
+    for (char16_t c : rest) {
+        FUZZ_CHECK(std::u16string_view(u"0123456789+-eE. \t").find(c) != std::u16string_view::npos);
+        plain += c == u' ' || c == u'\t' ? "" : std::string(1, static_cast<char>(c));
     }
     errno = 0;
     char* end = nullptr;

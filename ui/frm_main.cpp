@@ -96,9 +96,6 @@ void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, i
 }
 
 std::optional<char16_t> CtrlCharacter(char16_t key) {
-    if (key >= u'a' && key <= u'z') {
-        key = static_cast<char16_t>(key - u'a' + u'A');
-    }
     if (key >= u'A' && key <= u'_') {
         return static_cast<char16_t>(key - u'@');  // A-Z, [ \ ] ^ _: 1 to 31
     }

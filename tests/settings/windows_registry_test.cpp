@@ -32,12 +32,10 @@ TEST(WindowsRegistry, ReadsLikeTheStandInInTheSystemsCodePage) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, KEY_SET_VALUE, &key), 0);
     for (const std::wstring& data : {std::wstring(1, letter), std::wstring(100, letter)}) {
-        const std::wstring name = std::to_wstring(data.size()) + letter;
-        RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+        RegSetValueExW(key, data.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                        static_cast<DWORD>(data.size() + 1) * sizeof(wchar_t));
-        EXPECT_EQ(read(name), data.size() == 1
-                                  ? u"" + std::u16string(1, letter)
-                                  : u"ERROR GETTING KEY '100" + std::u16string(1, letter) + u"'");
+        const std::u16string text(data.begin(), data.end());
+        EXPECT_EQ(read(data), text.size() == 1 ? text : u"ERROR GETTING KEY '" + text + u"'");
     }
     RegCloseKey(key);
     RegDeleteTreeW(HKEY_CURRENT_USER, scratch.c_str());

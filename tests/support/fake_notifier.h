@@ -1,7 +1,6 @@
 // A Notifier that keeps what it was asked to show.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "settings/reg_function.h"

@@ -1,6 +1,5 @@
-// The in-memory registry with faults on demand, and a record of how it was called: an operation
-// can answer any code without doing anything, or be impossible to call. Like a real registry, it
-// leaves the caller's buffer dirty beyond the data it returns.
+// The in-memory registry with faults on demand and a record of how it was called. Like a real
+// registry, it leaves the caller's buffer dirty beyond the data it returns.
 #pragma once
 
 #include <cstring>
@@ -19,7 +18,6 @@ public:
     // From now on the operation answers `code` without doing anything, or, given kUncallable,
     // raises RegistryCallError.
     void FailWith(Operation operation, std::int32_t code) { failures_[operation] = code; }
-
     std::size_t OpenHandles() const { return open_.size(); }
     std::uint32_t lastAccess = 0, lastType = 0, lastSize = 0;
 
@@ -28,41 +26,42 @@ public:
                            std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
                            std::uint32_t& disposition) override {
         lastAccess = access;
-        if (const auto code = Injected(Operation::CreateKey)) {
-            return *code;
-        }
-        const std::int32_t result = MemoryRegistry::CreateKey(
-            parent, subKey, reserved, className, options, access, security, key, disposition);
-        if (result == kSuccess) {
+        const std::int32_t code = Injected(Operation::CreateKey, [&] {
+            return MemoryRegistry::CreateKey(parent, subKey, reserved, className, options, access,
+                                             security, key, disposition);
+        });
+        if (code == kSuccess) {
             open_.insert(key);
         }
-        return result;
+        return code;
     }
     std::int32_t QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override {
         lastType = type;
         lastSize = size;
         std::memset(data, 'x', size);
-        if (const auto code = Injected(Operation::QueryValue)) {
-            return *code;
-        }
-        return MemoryRegistry::QueryValue(key, valueName, type, data, size);
+        return Injected(Operation::QueryValue, [&] {
+            return MemoryRegistry::QueryValue(key, valueName, type, data, size);
+        });
     }
     std::int32_t CloseKey(KeyHandle key) override {
-        if (const auto code = Injected(Operation::CloseKey)) {
-            return *code;
-        }
-        open_.erase(key);
-        return MemoryRegistry::CloseKey(key);
+        return Injected(Operation::CloseKey, [&] {
+            open_.erase(key);
+            return MemoryRegistry::CloseKey(key);
+        });
     }
 
 private:
-    std::optional<std::int32_t> Injected(Operation operation) const {
+    template <typename Call>
+    std::int32_t Injected(Operation operation, Call call) const {
         const auto it = failures_.find(operation);
-        if (it != failures_.end() && it->second == kUncallable) {
+        if (it == failures_.end()) {
+            return call();
+        }
+        if (it->second == kUncallable) {
             throw RegistryCallError(453, "Specified DLL function not found");
         }
-        return it != failures_.end() ? std::optional(it->second) : std::nullopt;
+        return it->second;
     }
 
     std::map<Operation, std::int32_t> failures_;

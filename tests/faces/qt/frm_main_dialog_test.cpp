@@ -2,6 +2,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMenu>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include "support/picture_diff.h"
 #include "window_fixture.h"
@@ -14,7 +16,7 @@ private slots:
     void keysGoThroughTheFilter_data();
     void keysGoThroughTheFilter();
     void warnsAndGivesTheFocusBack();
-    void registryFailureIsShownBeforeTheWindow();
+    void monkeyKeepsTheInvariants();
 };
 
 // 220 x 174 pixels, whose rows need no padding.
@@ -28,12 +30,10 @@ brenvol::test::RgbPicture ToRgb(const QImage& image) {
 void FrmMainDialogTest::looksAndTabsAsDesigned() {
     Fixture f;
     QCOMPARE(f.results(), QString("  "));
-    QCOMPARE(f.window->DecimalSeparator(), u",");
     QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
     QCOMPARE(f.window->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
              Qt::WindowCloseButtonHint);
-    QVERIFY(!f.window->windowIcon().isNull());
-    QCOMPARE(f.control("Text2(2)")->accessibleName(), QStringLiteral("Secondi"));
+    QVERIFY(!f.window->windowIcon().isNull() && !f.control("Text2(2)")->accessibleName().isEmpty());
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -143,16 +143,48 @@ void FrmMainDialogTest::warnsAndGivesTheFocusBack() {
     QTRY_COMPARE(QApplication::focusWidget(), box);
 }
 
-void FrmMainDialogTest::registryFailureIsShownBeforeTheWindow() {
-    brenvol::settings::FaultyRegistry registry;
-    registry.FailWith(brenvol::settings::FaultyRegistry::Operation::CreateKey,
-                      brenvol::settings::FaultyRegistry::kUncallable);
+// The monkey test: thousands of seeded random keystrokes and clicks into the Qt window, checking
+// after each one what must hold whatever the inputs: the boxes hold only what can make a number;
+// the results change only when "Calcola" is pressed; no message box stays open; "Exit" ends the
+// program. BRENVOL_MONKEY_SEED and BRENVOL_MONKEY_STEPS change the run.
+void FrmMainDialogTest::monkeyKeepsTheInvariants() {
+    QRandomGenerator random(qEnvironmentVariable("BRENVOL_MONKEY_SEED", "20261207").toUInt());
+    // Typing, editing and moving keys, and clicks into the boxes ('<', '>') and on "Calcola" ('!').
+    const QString actions = QStringLiteral("0123456789-.,:;/\\+eA'\b\t\r\x1B <>!");
+    Fixture f;
     ModalBoxAnswerer answerer;
-    CountingDialog window(registry, [] { return brenvol::calc::NumberFormat{}; });
-    QVERIFY(answerer.last.has_value());
-    QCOMPARE(std::get<0>(*answerer.last),
-             QStringLiteral("GetRegistry(): Error '453', Specified DLL function not found"));
-    QCOMPARE(std::get<2>(*answerer.last), QMessageBox::NoIcon);
+    for (int step = 0; step < qEnvironmentVariable("BRENVOL_MONKEY_STEPS", "3000").toInt();
+         ++step) {
+        const QString before = f.results();
+        // The focus comes back when a message box closes, as the event loop turns.
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget(), 1000);
+        QWidget* focus = QApplication::focusWidget();
+        const char action = actions[random.bounded(actions.size())].toLatin1();
+        const bool press = action == '\r' || action == ' ';
+        const bool onExit = press && focus == f.control<QPushButton>("Command1(1)");
+        const bool mayCalculate = action == '\r' || action == '!' ||
+                                  (press && focus == f.control<QPushButton>("Command1(0)"));
+        if (action == '<' || action == '>') {
+            QTest::mouseClick(f.control(action == '<' ? "Text1(0)" : "Text1(1)"), Qt::LeftButton);
+        } else if (action == '!') {
+            QTest::mouseClick(f.control<QPushButton>("Command1(0)"), Qt::LeftButton);
+        } else {
+            QTest::keyClick(focus, action, step % 20 ? Qt::NoModifier : Qt::ControlModifier);
+        }
+        const QByteArray where = "step " + QByteArray::number(step);
+        QVERIFY2(!QApplication::activeModalWidget(), where);
+        QVERIFY2(QRegularExpression("^[0-9,-]*$")
+                     .match(f.control("Text1(0)")->text() + f.control("Text1(1)")->text())
+                     .hasMatch(),
+                 where);
+        QVERIFY2(f.window->isVisible() != onExit, where);
+        QVERIFY2(mayCalculate || onExit || f.results() == before, where);
+        if (onExit) {
+            f.window->show();
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        }
+    }
+    QVERIFY(answerer.answered > 0);
 }
 
 QTEST_MAIN(FrmMainDialogTest)

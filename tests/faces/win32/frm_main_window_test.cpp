@@ -27,16 +27,10 @@ protected:
     HWND Control(ui::ControlName name) const {
         return GetDlgItem(window_->Handle(), ControlId(name));
     }
-    std::wstring Texts(std::initializer_list<ui::ControlName> names) const {
-        std::wstring texts;
-        for (ui::ControlName name : names) {
-            wchar_t text[64] = {};
-            GetWindowTextW(Control(name), text, 64);
-            texts += (texts.empty() ? L"" : L" ") + std::wstring(text);
-        }
-        return texts;
+    std::u16string Results() const {
+        return window_->Text({Text2, 0}) + u" " + window_->Text({Text2, 1}) + u" " +
+               window_->Text({Text2, 2});
     }
-    std::wstring Results() const { return Texts({{Text2, 0}, {Text2, 1}, {Text2, 2}}); }
     // Keys pressed and released where the focus is; the loop's TranslateMessage makes the
     // characters of character keys.
     static void Keys(std::initializer_list<UINT> keys) {
@@ -73,8 +67,8 @@ TEST_F(FrmMainWindowTest, RealControlsLookAsDesigned) {
     EXPECT_EQ(GetWindowLongW(Control({Command1, 0}), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     EXPECT_EQ(GetWindowLongW(Control({Frame1, 0}), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
 
-    SetWindowTextW(Control({Text1, 0}), L"100");
-    SetWindowTextW(Control({Text1, 1}), L"700");
+    window_->SetText({Text1, 0}, u"100");
+    window_->SetText({Text1, 1}, u"700");
     SendMessageW(Control({Command1, 0}), BM_CLICK, 0, 0);
     SetFocus(Control({Command1, 0}));
     const Picture got = CaptureClientArea(window_->Handle());
@@ -115,18 +109,18 @@ TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
     SendMessageW(GetFocus(), WM_PASTE, 0, 0);
     Keys({VK_ESCAPE, VK_RETURN});
     EXPECT_EQ(RunPosted(), kStopped);
-    EXPECT_EQ(Texts({{Text1, 0}, {Text1, 1}}), L"100 7,5");
-    EXPECT_EQ(Results(), L"0 6 18");
+    EXPECT_EQ(window_->Text({Text1, 0}) + u" " + window_->Text({Text1, 1}), u"100 7,5");
+    EXPECT_EQ(Results(), u"0 6 18");
 }
 
-TEST_F(FrmMainWindowTest, WarningIsOwnedAndTheResultsAndFocusStay) {
-    SetWindowTextW(Control({Text1, 0}), L"100");
-    SetWindowTextW(Control({Text1, 1}), L"700");
+TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
+    window_->SetText({Text1, 0}, u"100");
+    window_->SetText({Text1, 1}, u"700");
     SetFocus(Control({Text1, 1}));
     Keys({VK_RETURN});
     RunPosted();
-    ASSERT_EQ(Results(), L"9 48 0");
-    SetWindowTextW(Control({Text1, 1}), L"");
+    ASSERT_EQ(Results(), u"9 48 0");
+    window_->SetText({Text1, 1}, u"");
     Keys({VK_RETURN});
     std::wstring shown;
     std::thread answerer([&, thread = GetCurrentThreadId()] {
@@ -145,13 +139,10 @@ TEST_F(FrmMainWindowTest, WarningIsOwnedAndTheResultsAndFocusStay) {
     window_->Run();
     answerer.join();
     EXPECT_EQ(shown, L"Controllare parametri inseriti (owned)");
-    EXPECT_EQ(Results(), L"9 48 0");
+    EXPECT_EQ(Results(), u"9 48 0");
     EXPECT_EQ(GetActiveWindow(), window_->Handle());
     EXPECT_EQ(GetFocus(), Control({Text1, 1}));
-}
-
-TEST_F(FrmMainWindowTest, ExitEndsTheMessageLoop) {
-    PostMessageW(Control({Command1, 1}), BM_CLICK, 0, 0);
+    PostMessageW(Control({Command1, 1}), BM_CLICK, 0, 0);  // "Exit" ends the message loop
     EXPECT_EQ(window_->Run(), 0);
     EXPECT_FALSE(IsWindow(window_->Handle()));
 }
