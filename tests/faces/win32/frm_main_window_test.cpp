@@ -142,8 +142,9 @@ TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
     EXPECT_EQ(Results(), u"9 48 0");
     EXPECT_EQ(GetActiveWindow(), window_->Handle());
     EXPECT_EQ(GetFocus(), Control({Text1, 1}));
-    PostMessageW(Control({Command1, 1}), BM_CLICK, 0, 0);  // "Exit" ends the message loop
-    EXPECT_EQ(window_->Run(), 0);
+    SetFocus(Control({Command1, 1}));
+    Keys({VK_RETURN});  // Enter presses the focused "Exit", which ends the message loop
+    EXPECT_EQ(RunPosted(), 0);
     EXPECT_FALSE(IsWindow(window_->Handle()));
 }
 
