@@ -26,12 +26,11 @@ public:
                            std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
                            std::uint32_t& disposition) override {
         lastAccess = access;
-        const std::int32_t code = Injected(Operation::CreateKey, [&] {
-            return MemoryRegistry::CreateKey(parent, subKey, reserved, className, options, access,
+        std::int32_t code = Injected(Operation::CreateKey);
+        if (code == kNone) {
+            code = MemoryRegistry::CreateKey(parent, subKey, reserved, className, options, access,
                                              security, key, disposition);
-        });
-        if (code == kSuccess) {
-            open_.insert(key);
+            code == kSuccess ? void(open_.insert(key)) : void();
         }
         return code;
     }
@@ -40,28 +39,22 @@ public:
         lastType = type;
         lastSize = size;
         std::memset(data, 'x', size);
-        return Injected(Operation::QueryValue, [&] {
-            return MemoryRegistry::QueryValue(key, valueName, type, data, size);
-        });
+        const std::int32_t code = Injected(Operation::QueryValue);
+        return code != kNone ? code : MemoryRegistry::QueryValue(key, valueName, type, data, size);
     }
     std::int32_t CloseKey(KeyHandle key) override {
-        return Injected(Operation::CloseKey, [&] {
-            open_.erase(key);
-            return MemoryRegistry::CloseKey(key);
-        });
+        const std::int32_t code = Injected(Operation::CloseKey);
+        return code != kNone ? code : (open_.erase(key), MemoryRegistry::CloseKey(key));
     }
 
 private:
-    template <typename Call>
-    std::int32_t Injected(Operation operation, Call call) const {
+    static constexpr std::int32_t kNone = -2;  // no fault: the operation does its work
+    std::int32_t Injected(Operation operation) const {
         const auto it = failures_.find(operation);
-        if (it == failures_.end()) {
-            return call();
-        }
-        if (it->second == kUncallable) {
+        if (it != failures_.end() && it->second == kUncallable) {
             throw RegistryCallError(453, "Specified DLL function not found");
         }
-        return it->second;
+        return it != failures_.end() ? it->second : kNone;
     }
 
     std::map<Operation, std::int32_t> failures_;

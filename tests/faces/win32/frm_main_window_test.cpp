@@ -78,8 +78,7 @@ TEST_F(FrmMainWindowTest, RealControlsLookAsDesigned) {
     if (differing > test::kAllowedPixels) {
         WriteBmp(got, "frm_main_window.new.bmp");
         WriteBmp(diff, "frm_main_window.diff.bmp");
-        FAIL() << differing << " pixels differ from " << reference
-               << "; frm_main_window.new.bmp and .diff.bmp in the test's folder show how";
+        FAIL() << differing << " pixels differ; see *.new.bmp, *.diff.bmp";
     }
 }
 
