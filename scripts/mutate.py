@@ -92,7 +92,7 @@ WINDOWS_FAULTS = [
     ("Enter on the focused button", "faces/win32/frm_main_window.cpp", "& DLGC_UNDEFPUSHBUTTON", "& 0"),
     ("focus not restored", "faces/win32/frm_main_window.cpp", "            SetFocus(focus);\n", ""),
     ("grey text", "faces/win32/frm_main_window.cpp", "GetSysColor(COLOR_GRAYTEXT)", "GetSysColor(COLOR_WINDOWTEXT)"),
-    ("system code page", "encoding/ansi_code_page_windows.cpp", "MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)", "MultiByteToWideChar(1252, 0, bytes.data(), size, nullptr, 0)"),
+    ("system code page", "encoding/ansi_code_page_windows.cpp", "MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length)", "MultiByteToWideChar(1252, 0, bytes.data(), size, wide.data(), length)"),
     ("frame from its corner", "faces/win32/frm_main_window.cpp", "d.inFrame ? frameDesign.top + d.top", "d.inFrame ? frameDesign.top + d.top + 15"),
 ]
 
