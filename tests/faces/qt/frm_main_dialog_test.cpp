@@ -59,6 +59,9 @@ void FrmMainDialogTest::looksAndTabsAsDesigned() {
     }
 }
 
+// Keys typed after "12" in Text1(1). "^V": Shift+Insert; "~": the context menu's Paste; "#": a
+// key event carrying the clipboard's text and no key. The clipboard holds "1.5", a tab, a
+// character beyond 16 bits and "x".
 void FrmMainDialogTest::keysGoThroughTheFilter_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<int>("modifiers");
@@ -74,8 +77,8 @@ void FrmMainDialogTest::keysGoThroughTheFilter_data() {
         {"Meta", "5", Qt::MetaModifier, "12", 0}, {"keypad", "5.", Qt::KeypadModifier, "125,", 0},
         {"Backspace", "\b", 0, "1", 0}, {"Ctrl+Backspace", "\b", ctrl, "12", 1},
         {"beyond the code page", "\u20AC\u4E00", 0, "12", 2},
-        {"Shift+Insert", "^V", 0, "121,5", 1}, {"context menu", "~", 0, "121,5", 1},
-        {"text without a key", "#", 0, "121,5", 1}
+        {"Shift+Insert", "^V", 0, "121,5", 2}, {"context menu", "~", 0, "121,5", 2},
+        {"text without a key", "#", 0, "121,5", 2}
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -92,7 +95,7 @@ void FrmMainDialogTest::keysGoThroughTheFilter() {
     Fixture f;
     auto* box = f.control("Text1(1)");
     QTest::keyClicks(box, "12");
-    QApplication::clipboard()->setText(QStringLiteral("1.5x"));
+    QApplication::clipboard()->setText(QString::fromUtf8("1.5\t\U0001F50Bx"));
     if (keys == "^V") {
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
     } else if (keys == "~") {
@@ -104,7 +107,7 @@ void FrmMainDialogTest::keysGoThroughTheFilter() {
         brenvol::qt::PasteAction(*menu)->trigger();
         menu->close();
     } else if (keys == "#") {
-        QKeyEvent keyless(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("1.5x"));
+        QKeyEvent keyless(QEvent::KeyPress, 0, Qt::NoModifier, QApplication::clipboard()->text());
         QApplication::sendEvent(box, &keyless);
     } else {
         for (QChar c : keys) {  // a key beyond ASCII types its character
