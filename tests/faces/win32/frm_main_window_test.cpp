@@ -113,11 +113,12 @@ TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
 }
 
 TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
-    for (int i : {0, 1, 2}) {
-        window_->SetText({Text2, i}, u"9");  // earlier results
-    }
-    window_->SetText({Text1, 0}, u"100");  // and no capacity
+    window_->SetText({Text1, 0}, u"100");
+    window_->SetText({Text1, 1}, u"700");
     SetFocus(Control({Text1, 1}));
+    Keys({VK_RETURN});
+    RunPosted();
+    window_->SetText({Text1, 1}, u"");
     Keys({VK_RETURN});
     std::wstring shown;
     std::thread answerer([&, thread = GetCurrentThreadId()] {
@@ -136,7 +137,7 @@ TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
     window_->Run();
     answerer.join();
     EXPECT_EQ(shown, L"Controllare parametri inseriti (owned)");
-    EXPECT_EQ(Results(), u"9 9 9");
+    EXPECT_EQ(Results(), u"9 48 0");
     EXPECT_EQ(GetActiveWindow(), window_->Handle());
     EXPECT_EQ(GetFocus(), Control({Text1, 1}));
     SetFocus(Control({Command1, 1}));
