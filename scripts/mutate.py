@@ -93,6 +93,7 @@ WINDOWS_FAULTS = [
     ("focus not restored", "faces/win32/frm_main_window.cpp", "            SetFocus(focus);\n", ""),
     ("grey text", "faces/win32/frm_main_window.cpp", "GetSysColor(COLOR_GRAYTEXT)", "GetSysColor(COLOR_WINDOWTEXT)"),
     ("system code page", "encoding/ansi_code_page_windows.cpp", "MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length)", "MultiByteToWideChar(1252, 0, bytes.data(), size, wide.data(), length)"),
+    ("separator value name", "settings/decimal_separator.h", "u\"sDecimal\"", "u\"sDecimals\""),
     ("frame from its corner", "faces/win32/frm_main_window.cpp", "d.inFrame ? frameDesign.top + d.top", "d.inFrame ? frameDesign.top + d.top + 15"),
 ]
 
