@@ -7,8 +7,7 @@
 #include "encoding/ansi_code_page.h"
 #include "fuzz_check.h"
 #include "settings/reg_function.h"
-#include "support/fake_notifier.h"
-#include "support/faulty_registry.h"
+#include "support/registry_doubles.h"
 
 using namespace brenvol;
 using settings::FaultyRegistry;

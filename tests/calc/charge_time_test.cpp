@@ -6,11 +6,11 @@ namespace brenvol::calc {
 namespace {
 
 std::string Describe(const Outcome& outcome) {
-    if (const auto* r = std::get_if<Results>(&outcome)) {
-        const std::u16string all = r->hours + u' ' + r->minutes + u' ' + r->seconds;
-        return std::string(all.begin(), all.end());
-    }
-    return std::holds_alternative<Rejected>(outcome) ? "Rejected" : "Failed";
+    const auto* r = std::get_if<Results>(&outcome);
+    const std::u16string all = r ? r->hours + u' ' + r->minutes + u' ' + r->seconds
+                               : std::holds_alternative<Rejected>(outcome) ? u"Rejected"
+                                                                           : u"Failed";
+    return std::string(all.begin(), all.end());
 }
 
 TEST(Calculate, RejectsFailsOrGivesHoursMinutesSeconds) {

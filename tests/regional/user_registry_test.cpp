@@ -4,10 +4,9 @@
 #include "regional/terminal_text.h"
 #include "regional/user_registry.h"
 #include "settings/decimal_separator.h"
-#include "support/fake_notifier.h"
+#include "support/registry_doubles.h"
 
-// The separator read from the user's registry is the one the number conversion uses, and the
-// one the locale of this run has, which ctest names.
+// The user's registry holds the separator of the run's locale, which the conversion uses too.
 TEST(UserRegistry, HoldsTheLocalesSeparator) {
     auto registry =
         brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);

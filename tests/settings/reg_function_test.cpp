@@ -4,8 +4,7 @@
 
 #include <functional>
 
-#include "support/fake_notifier.h"
-#include "support/faulty_registry.h"
+#include "support/registry_doubles.h"
 
 namespace brenvol::settings {
 namespace {

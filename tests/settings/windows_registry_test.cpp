@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "settings/decimal_separator.h"
-#include "support/fake_notifier.h"
+#include "support/registry_doubles.h"
 
 namespace brenvol::settings {
 namespace {

@@ -15,8 +15,7 @@ struct RgbPicture {
 
 inline constexpr int kAllowedPixels = 6;  // of smoothing; a change of the design moves many more
 
-// How many pixels differ in some channel by more than a trace; `diff` shows them in red over a
-// faded copy of the reference. Pictures of different sizes differ everywhere.
+// Pixels that differ by more than a trace, shown red in `diff`; another size differs everywhere.
 template <typename Picture>
 int DifferingPixels(const Picture& got, const Picture& want, Picture& diff) {
     diff = got;

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
 #include "regional/user_registry.h"
-#include "support/faulty_registry.h"
+#include "support/registry_doubles.h"
 
 namespace brenvol::ui {
 namespace {
@@ -29,7 +28,6 @@ public:
     std::u16string Results() const {
         return texts.at("Text2(0)") + u" " + texts.at("Text2(1)") + u" " + texts.at("Text2(2)");
     }
-
     std::map<std::string, std::u16string> texts;
     std::string log;
 };

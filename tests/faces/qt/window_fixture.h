@@ -7,11 +7,10 @@
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
-#include <optional>
 
 #include "faces/qt/frm_main_dialog.h"
 #include "regional/user_registry.h"
-#include "support/faulty_registry.h"
+#include "support/registry_doubles.h"
 
 class CountingDialog : public brenvol::qt::FrmMainDialog {
 public:

@@ -8,8 +8,8 @@
 
 #include "faces/win32/window_picture.h"
 #include "regional/user_registry.h"
-#include "support/faulty_registry.h"
 #include "support/picture_diff.h"
+#include "support/registry_doubles.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -31,8 +31,7 @@ protected:
         return window_->Text({Text2, 0}) + u" " + window_->Text({Text2, 1}) + u" " +
                window_->Text({Text2, 2});
     }
-    // Keys pressed and released where the focus is; the loop's TranslateMessage makes the
-    // characters of character keys.
+    // Keys pressed where the focus is; the loop's TranslateMessage makes their characters.
     static void Keys(std::initializer_list<UINT> keys) {
         for (UINT vk : keys) {
             const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
@@ -50,8 +49,7 @@ protected:
     std::optional<FrmMainWindow> window_;
 };
 
-// Real Windows controls, which after a calculation, at 96 dpi, with the focus on a button so
-// that no caret blinks, look as their picture.
+// Real controls, which after a calculation at 96 dpi (no caret blinking) look as their picture.
 TEST_F(FrmMainWindowTest, RealControlsLookAsDesigned) {
     ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
     EXPECT_EQ(GetWindowLongW(window_->Handle(), GWL_STYLE) &
@@ -83,15 +81,13 @@ TEST_F(FrmMainWindowTest, RealControlsLookAsDesigned) {
 }
 
 TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
-    std::vector<HWND> visited{GetFocus()};
-    for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(GetFocus(), Control({Text1, 0}));
+    for (ui::ControlName next :
+         {ui::ControlName{Text1, 1}, {Command1, 0}, {Command1, 1}, {Text1, 0}}) {
         Keys({VK_TAB});
         RunPosted();
-        visited.push_back(GetFocus());
+        EXPECT_EQ(GetFocus(), Control(next)) << ui::NameText(next);
     }
-    EXPECT_EQ(visited,
-              (std::vector<HWND>{Control({Text1, 0}), Control({Text1, 1}), Control({Command1, 0}),
-                                 Control({Command1, 1}), Control({Text1, 0})}));
     Keys({'1', 'A', '0', '0'});
     SetFocus(Control({Text1, 1}));
     Keys({'7', VK_OEM_PERIOD});

@@ -1,12 +1,26 @@
-// The in-memory registry with faults on demand and a record of how it was called. Like a real
-// registry, it leaves the caller's buffer dirty beyond the data it returns.
+// Doubles for the registry reader: the in-memory registry with faults on demand and a record
+// of how it was called (like a real registry, it leaves the caller's buffer dirty beyond the
+// data it returns), and a Notifier that keeps what it was asked to show.
 #pragma once
 
 #include <cstring>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "settings/memory_registry.h"
+#include "settings/reg_function.h"
+
+struct FakeNotifier : brenvol::settings::Notifier {
+    struct Message {
+        std::u16string text, title;
+        int style;
+    };
+    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override {
+        shown.push_back({std::u16string(text), std::u16string(title), style});
+    }
+    std::vector<Message> shown;
+};
 
 namespace brenvol::settings {
 
@@ -15,8 +29,7 @@ public:
     enum class Operation { CreateKey, QueryValue, CloseKey };
     static constexpr std::int32_t kUncallable = -1;
 
-    // From now on the operation answers `code` without doing anything, or, given kUncallable,
-    // raises RegistryCallError.
+    // From now on the operation answers `code` and does nothing, or given kUncallable throws.
     void FailWith(Operation operation, std::int32_t code) { failures_[operation] = code; }
     std::size_t OpenHandles() const { return open_.size(); }
     std::uint32_t lastAccess = 0, lastType = 0, lastSize = 0;
