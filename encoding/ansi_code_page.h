@@ -19,4 +19,11 @@ std::optional<unsigned char> UnicodeToAnsi(char16_t c);
 std::u16string FromAnsi(std::string_view bytes);
 std::string ToAnsi(std::u16string_view text);
 
+// Whether a character beyond 16 bits, a pair of surrogates, starts at text[i]: it has no code in
+// any code page and counts as one character.
+inline bool StartsSurrogatePair(std::u16string_view text, std::size_t i) {
+    return i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 &&
+           text[i + 1] <= 0xDFFF;
+}
+
 }  // namespace brenvol::encoding

@@ -42,8 +42,7 @@ std::string ToAnsi(std::u16string_view text) {
     // A character beyond 16 bits is one "?", not one for each half of it.
     std::wstring wide;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        const bool pair = StartsSurrogatePair(text, i);
         wide += pair ? L'\uFFFD' : static_cast<wchar_t>(text[i]);
         i += pair ? 1 : 0;
     }

@@ -14,13 +14,6 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 }  // namespace
 
 char16_t AnsiToUnicode(unsigned char code) {
@@ -58,7 +51,7 @@ std::string ToAnsi(std::u16string_view text) {
         const auto code = UnicodeToAnsi(text[i]);
         bytes += code ? static_cast<char>(*code) : '?';
         // A character outside the basic plane is one "?", not two.
-        if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+        if (StartsSurrogatePair(text, i)) {
             ++i;
         }
     }

@@ -1,15 +1,13 @@
 // Terminal text through Win32: arguments in the ANSI code page, output in the console's.
 #include <windows.h>
 
+#include "encoding/ansi_code_page.h"
 #include "regional/terminal_text.h"
 
 namespace brenvol::regional {
 
 std::u16string FromLocal8Bit(const char* text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length > 0 ? length : 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    return std::u16string(wide.begin(), wide.begin() + (length > 0 ? length - 1 : 0));
+    return encoding::FromAnsi(text);
 }
 
 std::string ToLocal8Bit(std::u16string_view text) {

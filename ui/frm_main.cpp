@@ -15,13 +15,6 @@ constexpr ControlName kCapacity{ControlArray::Text1, 1};
 constexpr ControlName kResults[] = {
     {ControlArray::Text2, 0}, {ControlArray::Text2, 1}, {ControlArray::Text2, 2}};
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 }  // namespace
 
 frmMain::frmMain(FrmMainFace& face, NumberFormatSource numberFormat)
@@ -79,7 +72,7 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
     std::u16string inserted;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+        if (encoding::StartsSurrogatePair(text, i)) {
             ++i;  // one character, with no code in the code page
             c = u'\uFFFD';
         }

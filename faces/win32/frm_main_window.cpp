@@ -140,6 +140,10 @@ FrmMainWindow::~FrmMainWindow() {
     if (IsWindow(window_)) {
         DestroyWindow(window_);
     }
+    DeleteFonts();
+}
+
+void FrmMainWindow::DeleteFonts() {
     for (HFONT font : {regular_, bold_, message_}) {
         DeleteObject(font);
     }
@@ -187,9 +191,7 @@ void FrmMainWindow::Place(int dpi) {
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    for (HFONT font : {regular_, bold_, message_}) {
-        DeleteObject(font);
-    }
+    DeleteFonts();
     regular_ = CreateArial(dpi, FW_NORMAL);
     bold_ = CreateArial(dpi, FW_BOLD);
     message_ = CreateMessageFont(dpi);

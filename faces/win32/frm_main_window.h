@@ -60,6 +60,7 @@ private:
     void CreateControls();
     // Sizes the window and places the controls and their fonts for `dpi`.
     void Place(int dpi);
+    void DeleteFonts();
     HWND ControlHandle(ui::ControlName name) const;
     HBRUSH Brush(const ui::Colour& colour) const;
 
