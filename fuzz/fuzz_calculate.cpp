@@ -29,10 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const calc::NumberFormat plain{u"."};
-    const auto h = calc::ParseNumber(results->hours, plain);
-    const auto m = calc::ParseNumber(results->minutes, plain);
-    const auto s = calc::ParseNumber(results->seconds, plain);
+    const auto read = [](const std::u16string& text) { return calc::ParseNumber(text, {u"."}); };
+    const auto h = read(results->hours), m = read(results->minutes), s = read(results->seconds);
     FUZZ_CHECK(h && m && s);
     FUZZ_CHECK(*h == std::floor(*h) && *m == std::floor(*m) && *s == std::floor(*s));
     FUZZ_CHECK(*m >= 0 && *m <= 59 && *s >= 0 && *s <= 59);

@@ -20,11 +20,10 @@ TEST(Calculate, RejectsFailsOrGivesHoursMinutesSeconds) {
         std::u16string separator = u".";
     } cases[] = {
         // clang-format off
-        {u"0", u"1000", "Rejected"}, {u"100", u"", "Rejected"}, {u"", u"", "Rejected"},
+        {u"0", u"1000", "Rejected"}, {u"100", u"", "Rejected"},
         // Only the raw texts are tested for rejection: these pass, then fail to convert or divide.
         {u"", u"1000", "Failed"}, {u"100", u" ", "Failed"}, {u"100", u"-", "Failed"},
-        {u"00", u"1000", "Failed"}, {u" 0", u"1000", "Failed"}, {u"0,0", u"1000", "Failed", u","},
-        {u"100", u"1.5", "Failed", u","}, {u"100", u"1e400", "Failed"},
+        {u"00", u"1000", "Failed"}, {u" 0", u"1000", "Failed"}, {u"100", u"1.5", "Failed", u","},
         // Overflow in the ratio, and overflow only once the surcharge is added.
         {u"1e-10", u"1e308", "Failed"}, {u"1", u"1.5e308", "Failed"}, {u"100", u"1000", "14 0 0"},
         {u"100", u"0", "0 0 0"}, {u"100", u"700", "9 48 0"}, {u"100", u"-700", "-10 12 0"},
@@ -49,7 +48,6 @@ TEST(Calculate, RejectsFailsOrGivesHoursMinutesSeconds) {
 TEST(ChargeTimeHours, FollowsTheSurchargeStepsToTheLastBit) {
     EXPECT_EQ(ChargeTimeHours(700, 100), 9.8);
     EXPECT_EQ(ChargeTimeHours(7, 3), 3.2666666666666666);
-    EXPECT_EQ(ChargeTimeHours(2000, 300), 9.333333333333334);
     EXPECT_EQ(ChargeTimeHours(0, 0), std::nullopt);
     EXPECT_EQ(ChargeTimeHours(1, -0.0), std::nullopt);
 }

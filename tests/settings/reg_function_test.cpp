@@ -51,8 +51,7 @@ TEST(GetRegistry, ReturnsReportsAndReleases) {
         {"ninety_nine_characters", Value(std::string(99, 'x') + '\0'), std::u16string(99, 'x')},
         {"one_hundred_characters", Value(std::string(100, 'x') + '\0'), kGetting},
         // The buffer is dirty: the size alone says what is text.
-        {"zero_length", Value(""), u""}, {"just_the_nul", Value(std::string(1, 0)), u""},
-        {"no_terminating_nul", Value("abc"), u"ab"}, {"nul_inside", Value(std::string("a\0bc\0", 5)), u"a"},
+        {"zero_length", Value(""), u""}, {"no_terminating_nul", Value("abc"), u"ab"},
         {"code_page", Value("\x80\xE0"), u"\u20AC"}, {"other_root", otherRoot, u"", u"", u"-2147483646"},
         {"key_name_of_255", kNothing, u"dflt", u"", u"-2147483647", k256.substr(1)},
         {"key_name_of_256", kNothing, u"ERROR OPENING SUBKEY '" + k256 + u"'", u"", u"-2147483647", k256},

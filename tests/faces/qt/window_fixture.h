@@ -12,8 +12,7 @@
 #include "regional/user_registry.h"
 #include "support/registry_doubles.h"
 
-class CountingDialog : public brenvol::qt::FrmMainDialog {
-public:
+struct CountingDialog : brenvol::qt::FrmMainDialog {
     using FrmMainDialog::FrmMainDialog;
     void Beep() override { ++beeps; }
     int beeps = 0;
