@@ -1,10 +1,12 @@
 // The system's ANSI code page, in which typed characters arrive as codes and registry texts are
 // stored. On Windows it is the system's own (CP_ACP: 1252 in western Europe, 1250 in Poland,
-// 1251 in Russia); elsewhere Windows-1252 stands in for it.
+// 1251 in Russia, 932 in Japan, UTF-8 in Unicode-only locales); elsewhere Windows-1252 stands in
+// for it.
 //
 // Conversions never fail: a character with no code becomes "?", as Windows converts it, with
-// no best-fit substitute; the five bytes Windows-1252 leaves undefined map to the control
-// characters of the same number.
+// no best-fit substitute; a character that takes more than one byte has no single code either;
+// the five bytes Windows-1252 leaves undefined map to the control characters of the same
+// number.
 #pragma once
 
 #include <optional>

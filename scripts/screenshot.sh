@@ -15,7 +15,7 @@ tests/wine/prefix.sh start window C
 scripts/xvfb.sh start "$wine_dir/xvfb"
 trap 'tests/wine/prefix.sh stop window C; scripts/xvfb.sh stop "$wine_dir/xvfb"' EXIT
 bmp=$(mktemp --suffix=.bmp)
-BRENVOL_WINE_PREFIX=window LC_ALL=C tests/wine/on_display.sh "$wine_dir/xvfb" \
-    scripts/wine-run.sh build-windows/app/brenvol-screenshot.exe "Z:${bmp//\//\\}"
+BRENVOL_WINE_PREFIX=window BRENVOL_XVFB_DIR=$wine_dir/xvfb LC_ALL=C scripts/wine-run.sh \
+    build-windows/app/brenvol-screenshot.exe "Z:${bmp//\//\\}"
 scripts/bmp_to_png.py "$bmp" docs/screenshot-windows.png
 rm -f "$bmp"

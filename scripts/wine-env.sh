@@ -9,3 +9,8 @@ export WINEPREFIX=$BRENVOL_WINE_DIR/prefix-$BRENVOL_WINE_PREFIX
 export TMPDIR=$BRENVOL_WINE_DIR/tmp LOCPATH=$BRENVOL_WINE_DIR/locale
 export WINEDEBUG=-all
 mkdir -p "$TMPDIR" "$LOCPATH"
+# The X server of the tests that show windows (scripts/xvfb.sh), where one is named.
+if [ -n "${BRENVOL_XVFB_DIR:-}" ]; then
+    DISPLAY=:$(cat "$BRENVOL_XVFB_DIR/display")
+    export DISPLAY
+fi

@@ -28,6 +28,10 @@ void frmMain::Form_Load(settings::RegistryApi& registry) {
     }
 }
 
+void frmMain::Shown() {
+    face_.SetFocus(TabOrder().front());
+}
+
 std::int16_t frmMain::FilterKey(std::int16_t code) {
     const auto verdict = input::KeystrokeRule(code, decimalSeparator_);
     if (verdict.beep) {
@@ -85,7 +89,13 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
 }
 
 void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+    const auto focus = face_.Focus();
     face_.ShowMessage(text, title, style);
+    // Back where it was, also where no window manager hands the activation back when the box
+    // closes.
+    if (focus) {
+        face_.SetFocus(*focus);
+    }
 }
 
 std::optional<char16_t> CtrlCharacter(char16_t key) {

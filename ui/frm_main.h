@@ -21,12 +21,17 @@
 
 namespace brenvol::ui {
 
-// What frmMain needs of a window: its boxes' texts, a modal message box, the beep, closing.
+// What frmMain needs of a window: its boxes' texts, the focus, a modal message box, the beep,
+// closing.
 class FrmMainFace {
 public:
     virtual ~FrmMainFace() = default;
     virtual std::u16string Text(ControlName box) const = 0;
     virtual void SetText(ControlName box, std::u16string_view text) = 0;
+    // The control of the window that has the focus; nothing when the focus is elsewhere.
+    virtual std::optional<ControlName> Focus() const = 0;
+    // Makes the window the active one, with the focus on `control`.
+    virtual void SetFocus(ControlName control) = 0;
     // Modal, owned by the window. style: the Windows message-box encoding (0: an OK button
     // alone, 16: an OK button with the error icon).
     virtual void ShowMessage(std::u16string_view text, std::u16string_view title, int style) = 0;
@@ -45,6 +50,8 @@ public:
     // Reads the decimal separator from `registry` (showing the reader's failure, if any), then
     // empties the input and result boxes.
     void Form_Load(settings::RegistryApi& registry);
+    // The face has shown the window: the focus goes to the first control of the tab order.
+    void Shown();
     // keyAscii: the typed character's code in the ANSI code page; replaced by what the box is
     // to receive (0: nothing).
     void Text1_KeyPress(int index, std::int16_t& keyAscii);

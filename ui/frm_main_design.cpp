@@ -1,5 +1,6 @@
 #include "ui/frm_main_design.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -57,6 +58,47 @@ const ControlDesign& DesignOf(ControlName name) {
         }
     }
     throw std::out_of_range("no such control in frmMain: " + NameText(name));
+}
+
+ControlName CaptionOf(ControlName box) {
+    return {box.array == Text2 ? Label2 : Label1, box.index};
+}
+
+std::vector<ControlName> TabOrder() {
+    std::vector<ControlName> order;
+    for (ControlName name : StackingOrder()) {
+        const ControlDesign& design = DesignOf(name);
+        if (design.enabled && (design.kind == TextBox || design.kind == Button)) {
+            order.push_back(name);
+        }
+    }
+    return order;
+}
+
+std::vector<ControlName> StackingOrder() {
+    // Layer 0 on top: boxes and buttons; then labels; the frame beneath.
+    const auto layer = [](const ControlDesign& d) {
+        return d.kind == Label ? 1 : d.kind == Frame ? 2 : 0;
+    };
+    std::vector<const ControlDesign*> controls;
+    for (const ControlDesign& design : kControls) {
+        controls.push_back(&design);
+    }
+    std::stable_sort(controls.begin(), controls.end(), [&](const auto* a, const auto* b) {
+        if (layer(*a) != layer(*b)) {
+            return layer(*a) < layer(*b);
+        }
+        return layer(*a) == 0 && a->tabIndex < b->tabIndex;  // labels keep creation order
+    });
+    std::vector<ControlName> order;
+    for (const ControlDesign* design : controls) {
+        order.push_back(design->name);
+    }
+    return order;
+}
+
+Colour TextColour(const ControlDesign& design) {
+    return design.enabled ? design.text : kDisabledText;
 }
 
 std::string NameText(ControlName name) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace brenvol::ui {
 
@@ -83,6 +84,27 @@ inline constexpr ControlName kDefaultButton{ControlArray::Command1, 0};
 std::span<const ControlDesign> FrmMainControls();
 
 const ControlDesign& DesignOf(ControlName name);
+
+// The label that captions a box, which names it for screen readers: Label1(i) for Text1(i),
+// Label2(i) for Text2(i).
+ControlName CaptionOf(ControlName box);
+
+// The controls that take the focus, in the order Tab moves through them: the enabled boxes and
+// buttons by tab index. The first has the focus when the window opens.
+std::vector<ControlName> TabOrder();
+
+// Every control, from the one drawn on top to the one beneath all. Boxes and buttons lie over
+// the labels, so that no label covers their borders, and come in tab order, since Windows' dialog
+// manager tabs in stacking order; the labels lie over the frame. Among the labels, the one
+// created first lies on top, as Windows stacks the controls of a dialog: so each unit label
+// shows whole over the caption it overlaps.
+std::vector<ControlName> StackingOrder();
+
+// A disabled control's text is grey, whatever colour the design gives it.
+inline constexpr Colour kDisabledText{SystemColour::GrayText};
+
+// The colour a control's text is drawn in.
+Colour TextColour(const ControlDesign& design);
 
 inline constexpr int kTwipsPerInch = 1440;
 

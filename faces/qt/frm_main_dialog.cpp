@@ -39,13 +39,12 @@ QColor ToQColor(const ui::Colour& colour) {
     return QColor();
 }
 
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour,
-               QPalette::ColorGroup group = QPalette::All) {
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     if (!colour.isValid()) {
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(group, role, colour);
+    palette.setColor(role, colour);
     widget->setPalette(palette);
 }
 
@@ -72,11 +71,9 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(parent);
             box->setAlignment(alignment);
-            // Disabled, a box keeps its background and greys its text, as on Windows.
+            // Disabled, a box keeps its background, as on Windows.
             SetColour(box, QPalette::Base, ToQColor(design.background));
-            SetColour(box, QPalette::Text, ToQColor(design.text));
-            SetColour(box, QPalette::Text, ToQColor(ui::StandIn(ui::SystemColour::GrayText)),
-                      QPalette::Disabled);
+            SetColour(box, QPalette::Text, ToQColor(ui::TextColour(design)));
             return box;
         }
         case ControlKind::Label: {
@@ -107,35 +104,7 @@ FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)
     : QDialog(parent), form_(*this, std::move(numberFormat)) {
     CreateControls();
-
-    for (int index = 0; index < 2; ++index) {
-        auto* button = qobject_cast<QPushButton*>(Control({ControlArray::Command1, index}));
-        connect(button, &QPushButton::clicked, this,
-                [this, index] { form_.Command1_Click(index); });
-    }
-    static_cast<QPushButton*>(Control(ui::kDefaultButton))->setDefault(true);
-    for (int index = 0; index < 2; ++index) {
-        QLineEdit* box = TextBox({ControlArray::Text1, index});
-        text1_[index] = box;
-        // Every character reaches the box as a keystroke the filter sees: no input method
-        // composes text past it, and nothing is dropped in.
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setAcceptDrops(false);
-        box->installEventFilter(this);
-    }
-    // Screen readers name each box by its caption.
-    const auto name = [this](ControlArray box, ControlArray label, int count) {
-        for (int i = 0; i < count; ++i) {
-            auto* caption = static_cast<QLabel*>(Control({label, i}));
-            caption->setBuddy(Control({box, i}));
-            Control({box, i})->setAccessibleName(caption->text());
-        }
-    };
-    name(ControlArray::Text1, ControlArray::Label1, 2);
-    name(ControlArray::Text2, ControlArray::Label2, 3);
-
     form_.Form_Load(registry);
-    Control({ControlArray::Text1, 0})->setFocus();
 }
 
 void FrmMainDialog::CreateControls() {
@@ -155,7 +124,6 @@ void FrmMainDialog::CreateControls() {
     SetColour(this, QPalette::WindowText, ToQColor(ui::kFrmMainWindow.text));
 
     QWidget* frame = nullptr;
-    std::vector<const ControlDesign*> focusable;
     for (const ControlDesign& design : ui::FrmMainControls()) {
         QWidget* control = Create(design, design.inFrame ? frame : this);
         control->setObjectName(QString::fromStdString(ui::NameText(design.name)));
@@ -168,22 +136,51 @@ void FrmMainDialog::CreateControls() {
             control->setFont(font);
         }
         if (design.kind == ControlKind::Frame || design.kind == ControlKind::Label) {
-            SetColour(control, QPalette::WindowText, ToQColor(design.text));
+            SetColour(control, QPalette::WindowText, ToQColor(ui::TextColour(design)));
             SetColour(control, QPalette::Window, ToQColor(design.background));
             control->setAutoFillBackground(true);
         }
         if (design.kind == ControlKind::Frame) {
             frame = control;
         }
-        if (design.kind == ControlKind::TextBox || design.kind == ControlKind::Button) {
-            focusable.push_back(&design);
-        }
         controls_.emplace_back(design.name, control);
     }
-    std::sort(focusable.begin(), focusable.end(),
-              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        setTabOrder(Control(focusable[i - 1]->name), Control(focusable[i]->name));
+    for (const ControlDesign& design : ui::FrmMainControls()) {
+        Wire(design);
+    }
+    const std::vector<ControlName> tabs = ui::TabOrder();
+    for (std::size_t i = 1; i < tabs.size(); ++i) {
+        setTabOrder(Control(tabs[i - 1]), Control(tabs[i]));
+    }
+    // Raised from the bottom up, the last raised on top.
+    const std::vector<ControlName> stacking = ui::StackingOrder();
+    for (auto name = stacking.rbegin(); name != stacking.rend(); ++name) {
+        Control(*name)->raise();
+    }
+}
+
+void FrmMainDialog::Wire(const ControlDesign& design) {
+    QWidget* control = Control(design.name);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        const int index = design.name.index;
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { form_.Command1_Click(index); });
+        button->setDefault(design.name == ui::kDefaultButton);
+    }
+    if (design.kind != ControlKind::TextBox) {
+        return;
+    }
+    // Screen readers name each box by its caption.
+    auto* caption = static_cast<QLabel*>(Control(ui::CaptionOf(design.name)));
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
+    if (design.name.array == ControlArray::Text1) {
+        // Every character reaches the box as a keystroke the filter sees: no input method
+        // composes text past it, and nothing is dropped in.
+        control->setAttribute(Qt::WA_InputMethodEnabled, false);
+        control->setAcceptDrops(false);
+        control->installEventFilter(this);
+        text1_.emplace_back(design.name.index, static_cast<QLineEdit*>(control));
     }
 }
 
@@ -205,17 +202,23 @@ void FrmMainDialog::SetText(ControlName box, std::u16string_view text) {
     TextBox(box)->setText(ToQString(text));
 }
 
-void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
-    QWidget* focus = QApplication::focusWidget();
-    ShowMessageBox(this, text, title, style);
-    // The window is active again, the focus where it was, also where no window manager
-    // hands the activation back.
+std::optional<ControlName> FrmMainDialog::Focus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(),
+                     [focus](const auto& control) { return control.second == focus; });
+    return found != controls_.end() ? std::optional(found->first) : std::nullopt;
+}
+
+void FrmMainDialog::SetFocus(ControlName control) {
     if (isVisible()) {
         activateWindow();
-        if (focus) {
-            focus->setFocus();
-        }
     }
+    Control(control)->setFocus();
+}
+
+void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+    ShowMessageBox(this, text, title, style);
 }
 
 void FrmMainDialog::Beep() {
@@ -226,20 +229,25 @@ void FrmMainDialog::Close() {
     close();
 }
 
-void FrmMainDialog::Type(int index, const QString& text) {
+void FrmMainDialog::Type(int index, QLineEdit* box, const QString& text) {
     const std::u16string inserted = form_.TypedText(index, text.toStdU16String());
     if (!inserted.empty()) {
-        text1_[index]->insert(ToQString(inserted));
+        box->insert(ToQString(inserted));
     }
 }
 
+void FrmMainDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    form_.Shown();
+}
+
 bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = std::find(text1_.begin(), text1_.end(), watched);
+    const auto found = std::find_if(text1_.begin(), text1_.end(),
+                                    [watched](const auto& box) { return box.second == watched; });
     if (found == text1_.end()) {
         return QDialog::eventFilter(watched, event);
     }
-    const int index = static_cast<int>(found - text1_.begin());
-    QLineEdit* box = *found;
+    const auto [index, box] = *found;
     QClipboard* clipboard = QApplication::clipboard();
 
     switch (event->type()) {
@@ -263,12 +271,12 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             if (key->matches(QKeySequence::Paste)) {
-                Type(index, clipboard->text());
+                Type(index, box, clipboard->text());
                 return true;
             }
             // Text with no key (some input devices send it) is typed like any other.
             if ((key->key() == 0 || key->key() == Qt::Key_unknown) && !key->text().isEmpty()) {
-                Type(index, key->text());
+                Type(index, box, key->text());
                 return true;
             }
             return false;  // navigation and editing keys stay the box's own
@@ -278,7 +286,7 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
             if (QAction* paste = PasteAction(*menu)) {
                 paste->disconnect();
                 connect(paste, &QAction::triggered, this,
-                        [this, index, clipboard] { Type(index, clipboard->text()); });
+                        [this, index, box, clipboard] { Type(index, box, clipboard->text()); });
             }
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -290,7 +298,7 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             }
             box->setCursorPosition(box->cursorPositionAt(mouse->position().toPoint()));
-            Type(index, clipboard->text(QClipboard::Selection));
+            Type(index, box, clipboard->text(QClipboard::Selection));
             return true;
         }
         default:

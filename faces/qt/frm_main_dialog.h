@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,10 +30,10 @@ public:
     FrmMainDialog(settings::RegistryApi& registry, ui::frmMain::NumberFormatSource numberFormat,
                   QWidget* parent = nullptr);
 
-    const std::u16string& DecimalSeparator() const { return form_.DecimalSeparator(); }
-
     std::u16string Text(ui::ControlName box) const override;
     void SetText(ui::ControlName box, std::u16string_view text) override;
+    std::optional<ui::ControlName> Focus() const override;
+    void SetFocus(ui::ControlName control) override;
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
     void Beep() override;
     void Close() override;
@@ -42,16 +41,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
+    // Connects a control's events to frmMain.
+    void Wire(const ui::ControlDesign& design);
     QWidget* Control(ui::ControlName name) const;
     QLineEdit* TextBox(ui::ControlName name) const;
-    // Types `text` into Text1(index) as if each character were typed.
-    void Type(int index, const QString& text);
+    // Types `text` into `box`, Text1(index), as if each character were typed.
+    void Type(int index, QLineEdit* box, const QString& text);
 
     std::vector<std::pair<ui::ControlName, QWidget*>> controls_;
-    std::array<QLineEdit*, 2> text1_{};
+    std::vector<std::pair<int, QLineEdit*>> text1_;  // by index
     ui::frmMain form_;
 };
 

@@ -1,6 +1,7 @@
 #include "faces/win32/frm_main_window.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <cmath>
@@ -162,25 +163,22 @@ void FrmMainWindow::CreateControls() {
             controlClass.exStyle, controlClass.name, caption.c_str(), style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design.name))), instance,
             nullptr);
-        // Each control created lies over those before it, as the design draws them.
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         controls_.push_back({&design, control});
-        if (design.name.array == ControlArray::Text1) {
-            SetWindowSubclass(control, &InputBoxProc, static_cast<UINT_PTR>(design.name.index),
+        if (design.kind == ControlKind::TextBox) {
+            SetWindowSubclass(control, &TextBoxProc, static_cast<UINT_PTR>(ControlId(design.name)),
                               reinterpret_cast<DWORD_PTR>(this));
         }
+        if (design.name.array == ControlArray::Text1) {
+            // Every character reaches the box through the keystroke rule: no input method
+            // composes text past it.
+            ImmAssociateContextEx(control, nullptr, 0);
+        }
     }
-    // The dialog manager tabs through the controls in their stacking order: the focusable
-    // ones follow each other there in the order of their tab indexes.
-    std::vector<Control> focusable;
-    std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(focusable),
-                 [](const Control& c) { return GetWindowLongW(c.handle, GWL_STYLE) & WS_TABSTOP; });
-    std::sort(focusable.begin(), focusable.end(), [](const Control& a, const Control& b) {
-        return a.design->tabIndex < b.design->tabIndex;
-    });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        SetWindowPos(focusable[i].handle, focusable[i - 1].handle, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    HWND above = HWND_TOP;
+    for (ControlName name : ui::StackingOrder()) {
+        const HWND control = ControlHandle(name);
+        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control;
     }
 }
 
@@ -214,7 +212,7 @@ void FrmMainWindow::Place(int dpi) {
 void FrmMainWindow::Show(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
-    SetFocus(ControlHandle({ControlArray::Text1, 0}));
+    form_.Shown();
 }
 
 int FrmMainWindow::Run() {
@@ -244,17 +242,20 @@ void FrmMainWindow::SetText(ControlName box, std::u16string_view text) {
     SetWindowTextW(ControlHandle(box), Wide(text).c_str());
 }
 
-void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
-    const HWND focus = GetFocus();
-    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
-    // The window is active again, the focus where it was, also where no window manager
-    // hands the activation back.
+std::optional<ControlName> FrmMainWindow::Focus() const {
+    const Control* focus = Find(GetFocus());
+    return focus ? std::optional(focus->design->name) : std::nullopt;
+}
+
+void FrmMainWindow::SetFocus(ControlName control) {
     if (IsWindowVisible(window_)) {
         SetActiveWindow(window_);
-        if (focus && IsChild(window_, focus)) {
-            SetFocus(focus);
-        }
     }
+    ::SetFocus(ControlHandle(control));
+}
+
+void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
 }
 
 void FrmMainWindow::Beep() {
@@ -272,16 +273,19 @@ HBRUSH FrmMainWindow::Brush(const ui::Colour& colour) const {
     return nullptr;  // the design gives no control a background of fixed colour
 }
 
-LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
+const FrmMainWindow::Control* FrmMainWindow::Find(HWND handle) const {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
                                     [handle](const Control& c) { return c.handle == handle; });
-    if (found == controls_.end()) {
+    return handle && found != controls_.end() ? &*found : nullptr;
+}
+
+LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
+    const Control* control = Find(handle);
+    if (!control) {
         return 0;
     }
-    const ControlDesign& design = *found->design;
-    const COLORREF text =
-        design.enabled ? ToColorRef(design.text, GetTextColor(dc)) : GetSysColor(COLOR_GRAYTEXT);
-    SetTextColor(dc, text);
+    const ControlDesign& design = *control->design;
+    SetTextColor(dc, ToColorRef(ui::TextColour(design), GetTextColor(dc)));
     const HBRUSH brush = Brush(design.background);
     if (!brush) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -300,12 +304,10 @@ LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
-            const HWND control = reinterpret_cast<HWND>(lParam);
-            for (int index = 0; index < 2; ++index) {
-                if (control && control == ControlHandle({ControlArray::Command1, index}) &&
-                    HIWORD(wParam) == BN_CLICKED) {
-                    form_.Command1_Click(index);
-                }
+            const Control* control = Find(reinterpret_cast<HWND>(lParam));
+            if (control && control->design->kind == ControlKind::Button &&
+                HIWORD(wParam) == BN_CLICKED) {
+                form_.Command1_Click(control->design->name.index);
             }
             return 0;  // IDCANCEL, which Escape sends, among them: it does nothing
         }
@@ -340,7 +342,7 @@ LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 const HWND focus = GetFocus();
                 focusBeforeDeactivation_ = IsChild(window_, focus) ? focus : nullptr;
             } else if (focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_)) {
-                SetFocus(focusBeforeDeactivation_);
+                ::SetFocus(focusBeforeDeactivation_);
                 return 0;
             }
             break;
@@ -363,42 +365,57 @@ LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FrmMainWindow::InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR index, DWORD_PTR self) {
-    return reinterpret_cast<FrmMainWindow*>(self)->InputBox(box, static_cast<int>(index), message,
-                                                            wParam, lParam);
+LRESULT CALLBACK FrmMainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR self) {
+    return reinterpret_cast<FrmMainWindow*>(self)->TextBox(box, id, message, wParam, lParam);
 }
 
-LRESULT FrmMainWindow::InputBox(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrmMainWindow::TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam) {
+    const ControlName name = Find(box)->design->name;
+    const bool input = name.array == ControlArray::Text1;
     switch (message) {
-        case WM_CHAR: {
-            const auto received = form_.TypedCharacter(index, static_cast<char16_t>(wParam));
-            return received ? DefSubclassProc(box, WM_CHAR, *received, lParam) : 0;
-        }
-        case WM_PASTE: {
-            std::u16string pasted;
-            if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(window_)) {
-                if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                    if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
-                        pasted = text;
-                        GlobalUnlock(data);
-                    }
+        case WM_CHAR:
+        case WM_IME_CHAR:  // composed where no input method should be: typed all the same
+            if (input) {
+                const auto received =
+                    form_.TypedCharacter(name.index, static_cast<char16_t>(wParam));
+                return received ? DefSubclassProc(box, WM_CHAR, *received, lParam) : 0;
+            }
+            break;
+        case WM_PASTE:
+            if (input) {
+                const std::wstring inserted = Wide(form_.TypedText(name.index, ClipboardText()));
+                if (!inserted.empty()) {
+                    SendMessageW(box, EM_REPLACESEL, TRUE,
+                                 reinterpret_cast<LPARAM>(inserted.c_str()));
                 }
-                CloseClipboard();
+                return 0;
             }
-            const std::wstring inserted = Wide(form_.TypedText(index, pasted));
-            if (!inserted.empty()) {
-                SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
-            }
-            return 0;
-        }
+            break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(box, &InputBoxProc, static_cast<UINT_PTR>(index));
+            RemoveWindowSubclass(box, &TextBoxProc, id);
             break;
         default:
             break;
     }
     return DefSubclassProc(box, message, wParam, lParam);
+}
+
+std::u16string FrmMainWindow::ClipboardText() const {
+    std::u16string text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(window_)) {
+        return text;
+    }
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* block = static_cast<const char16_t*>(GlobalLock(data))) {
+            // Up to the terminator, and never past the block, which may have none.
+            const std::u16string_view all(block, GlobalSize(data) / sizeof(char16_t));
+            text = all.substr(0, all.find(u'\0'));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 }  // namespace brenvol::win32

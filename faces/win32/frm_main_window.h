@@ -5,7 +5,7 @@
 // The dialog manager (IsDialogMessage, in Run) gives Tab order and makes Enter press the
 // default button, or the push button that has the focus; Escape does nothing. Every character
 // that reaches an input box, typed (WM_CHAR) or pasted (WM_PASTE), goes through the keystroke
-// rule first.
+// rule first, and no input method composes text in them.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +31,6 @@ public:
     FrmMainWindow& operator=(const FrmMainWindow&) = delete;
 
     HWND Handle() const { return window_; }
-    const std::u16string& DecimalSeparator() const { return form_.DecimalSeparator(); }
 
     // Shows the window with the focus in Text1(0).
     void Show(int showCommand);
@@ -40,6 +39,8 @@ public:
 
     std::u16string Text(ui::ControlName box) const override;
     void SetText(ui::ControlName box, std::u16string_view text) override;
+    std::optional<ui::ControlName> Focus() const override;
+    void SetFocus(ui::ControlName control) override;
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
     void Beep() override;
     void Close() override;
@@ -51,17 +52,20 @@ private:
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR index, DWORD_PTR self);
+    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT InputBox(HWND box, int index, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Colours(HDC dc, HWND control);
+    std::u16string ClipboardText() const;
 
     void CreateControls();
     // Sizes the window and places the controls and their fonts for `dpi`.
     void Place(int dpi);
     void DeleteFonts();
     HWND ControlHandle(ui::ControlName name) const;
+    // The control of that handle; nullptr for any other window.
+    const Control* Find(HWND handle) const;
     HBRUSH Brush(const ui::Colour& colour) const;
 
     HWND window_ = nullptr;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <map>
+
 #include "settings/decimal_separator.h"
 #include "support/registry_doubles.h"
 
@@ -17,8 +19,11 @@ TEST(WindowsRegistry, ReadsLikeTheStandInInTheSystemsCodePage) {
     if (const char* expected = std::getenv("BRENVOL_EXPECTED_CODE_PAGE")) {
         ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
     }
-    // A letter the other code pages lack: the Cyrillic Zhe, the Polish l with a stroke.
-    const wchar_t letter = GetACP() == 1251 ? L'\u0416' : GetACP() == 1250 ? L'\u0142' : L'\u00E9';
+    // A letter the other code pages lack: the Cyrillic Zhe, the Polish l with a stroke, a
+    // hiragana of two bytes, a Devanagari letter of three.
+    const std::map<UINT, wchar_t> letters = {
+        {1251, L'\u0416'}, {1250, L'\u0142'}, {932, L'\u3042'}, {65001, L'\u0939'}};
+    const wchar_t letter = letters.contains(GetACP()) ? letters.at(GetACP()) : L'\u00E9';
     const std::wstring scratch =
         L"Software\\Brenvol Test " + std::to_wstring(GetCurrentProcessId());
     WindowsRegistry registry;

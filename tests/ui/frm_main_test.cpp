@@ -23,12 +23,18 @@ public:
         log += "box " + std::string(text.begin(), text.end()) + "|" +
                std::string(title.begin(), title.end()) + "|" + std::to_string(style) + ";";
     }
+    std::optional<ControlName> Focus() const override { return focus; }
+    void SetFocus(ControlName control) override {
+        focus = control;
+        log += "focus " + NameText(control) + ";";
+    }
     void Beep() override { log += "beep;"; }
     void Close() override { log += "close;"; }
     std::u16string Results() const {
         return texts.at("Text2(0)") + u" " + texts.at("Text2(1)") + u" " + texts.at("Text2(2)");
     }
     std::map<std::string, std::u16string> texts;
+    std::optional<ControlName> focus;
     std::string log;
 };
 
@@ -70,9 +76,14 @@ TEST(FormLoad, ReadsTheSeparatorThenEmptiesTheBoxesInOrder) {
 
 TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThemExitCloses) {
     Loaded f;
+    f.form.Shown();
+    EXPECT_EQ(f.face.log.substr(f.face.log.rfind("focus")), "focus Text1(0);");
     EXPECT_EQ(f.Calculate(u"100", u"1,5"), "set Text2(0);set Text2(1);set Text2(2);");
     EXPECT_EQ(f.face.Results(), u"0 1 16");
-    EXPECT_EQ(f.Calculate(u"100", u""), kWarning);    // rejected
+    // The warning gives the focus back where it was.
+    f.face.focus = ControlName{ControlArray::Command1, 0};
+    EXPECT_EQ(f.Calculate(u"100", u""), kWarning + "focus Command1(0);");  // rejected
+    f.face.focus.reset();
     EXPECT_EQ(f.Calculate(u"00", u"700"), kWarning);  // failed
     EXPECT_EQ(f.face.Results(), u"0 1 16");
     f.Calculate(u"100", u"700");  // the current is Text1(0), the capacity Text1(1)
