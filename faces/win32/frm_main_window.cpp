@@ -184,10 +184,20 @@ void FrmMainWindow::CreateControls() {
 
 void FrmMainWindow::Place(int dpi) {
     const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
-    RECT frame{0, 0, px(ui::kFrmMainWindow.clientWidth), px(ui::kFrmMainWindow.clientHeight)};
+    const SIZE client{px(ui::kFrmMainWindow.clientWidth), px(ui::kFrmMainWindow.clientHeight)};
+    RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    // Twice where the frame drawn is not the one reckoned, as when a DPI change leaves the
+    // title bar as it was: the client area keeps the design's size.
+    for (int pass = 0; pass < 2; ++pass) {
+        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT got;
+        GetClientRect(window_, &got);
+        size.cx += client.cx - got.right;
+        size.cy += client.cy - got.bottom;
+    }
 
     DeleteFonts();
     regular_ = CreateArial(dpi, FW_NORMAL);

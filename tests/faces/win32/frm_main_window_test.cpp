@@ -3,13 +3,17 @@
 #include "faces/win32/frm_main_window.h"
 
 #include <gtest/gtest.h>
+#include <imm.h>
 
+#include <map>
 #include <thread>
 
 #include "faces/win32/window_picture.h"
 #include "regional/user_registry.h"
+#include "settings/windows_registry.h"
 #include "support/picture_diff.h"
 #include "support/registry_doubles.h"
+#include "support/win32_imports.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -17,12 +21,25 @@ namespace {
 using enum ui::ControlArray;
 constexpr int kStopped = 7;  // Run's result when the test, not the window, ends the loop
 
+int beeps = 0;  // the system's default beep, through MessageBeep
+BOOL WINAPI CountBeep(UINT type) {
+    beeps += type == MB_OK ? 1 : 100;
+    return TRUE;
+}
+const bool beepsCounted = test::ReplaceImport("user32.dll", "MessageBeep", &CountBeep);
+
 class FrmMainWindowTest : public testing::Test {
 protected:
-    FrmMainWindowTest() {
-        regional::SeedRegionalSettings(registry_, u",");
-        window_.emplace(registry_, [] { return calc::NumberFormat{u","}; });
+    FrmMainWindowTest() { Open(u","); }
+    void Open(std::u16string_view separator) {
+        regional::SeedRegionalSettings(registry_, separator);
+        Open(registry_);
+    }
+    void Open(settings::RegistryApi& registry) {
+        window_.reset();
+        window_.emplace(registry, [] { return calc::NumberFormat{u","}; });
         window_->Show(SW_SHOW);
+        beeps = 0;
     }
     HWND Control(ui::ControlName name) const {
         return GetDlgItem(window_->Handle(), ControlId(name));
@@ -31,12 +48,27 @@ protected:
         return window_->Text({Text2, 0}) + u" " + window_->Text({Text2, 1}) + u" " +
                window_->Text({Text2, 2});
     }
-    // Keys pressed where the focus is; the loop's TranslateMessage makes their characters.
-    static void Keys(std::initializer_list<UINT> keys) {
+    // Keys pressed where the focus is, Shift held from one VK_SHIFT to the next; the loop's
+    // TranslateMessage makes their characters.
+    void Keys(std::initializer_list<UINT> keys) {
         for (UINT vk : keys) {
+            if (vk == VK_SHIFT) {
+                RunPosted();  // the keys so far with Shift as it was
+                BYTE state[256];
+                GetKeyboardState(state);
+                state[VK_SHIFT] ^= 0x80;
+                SetKeyboardState(state);
+                continue;
+            }
             const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
             PostMessageW(GetFocus(), WM_KEYDOWN, vk, scan | 1);
             PostMessageW(GetFocus(), WM_KEYUP, vk, scan | 0xC0000001);
+        }
+    }
+    // Characters as a keyboard layout (message) delivers them where the focus is.
+    static void Chars(std::u16string_view text, UINT message = WM_CHAR) {
+        for (char16_t c : text) {
+            PostMessageW(GetFocus(), message, c, 1);
         }
     }
     // Runs the window's message loop over everything posted so far.
@@ -44,30 +76,57 @@ protected:
         PostQuitMessage(kStopped);
         return window_->Run();
     }
+    // After a calculation, with no caret blinking, the window looks as its picture `name`.
+    void ExpectPicture(const std::string& name) {
+        window_->SetText({Text1, 0}, u"100");
+        window_->SetText({Text1, 1}, u"700");
+        SendMessageW(Control({Command1, 0}), BM_CLICK, 0, 0);
+        SetFocus(Control({Command1, 0}));
+        const Picture got = CaptureClientArea(window_->Handle());
+        Picture diff;
+        const int differing = test::DifferingPixels(
+            got, ReadBmp(BRENVOL_PICTURES "/" + name + ".bmp").value_or(Picture{}), diff);
+        if (differing > test::kAllowedPixels) {
+            WriteBmp(got, name + ".new.bmp");
+            WriteBmp(diff, name + ".diff.bmp");
+            FAIL() << differing << " pixels differ; see *.new.bmp, *.diff.bmp";
+        }
+    }
+    static void SetClipboard(const void* data, std::size_t size) {
+        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(GlobalLock(block), data, size);
+        GlobalUnlock(block);
+        SetClipboardData(CF_UNICODETEXT, block);
+        CloseClipboard();
+    }
 
     settings::FaultyRegistry registry_;
     std::optional<FrmMainWindow> window_;
 };
 
-// After a calculation at 96 dpi, with no caret blinking, the window looks as its picture.
 TEST_F(FrmMainWindowTest, LooksAsDesigned) {
     ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
-    window_->SetText({Text1, 0}, u"100");
-    window_->SetText({Text1, 1}, u"700");
-    SendMessageW(Control({Command1, 0}), BM_CLICK, 0, 0);
-    SetFocus(Control({Command1, 0}));
-    const Picture got = CaptureClientArea(window_->Handle());
-    const std::string reference = BRENVOL_PICTURES "/frm_main_window.bmp";
-    Picture diff;
-    const int differing = test::DifferingPixels(got, ReadBmp(reference).value_or(Picture{}), diff);
-    if (differing > test::kAllowedPixels) {
-        WriteBmp(got, "frm_main_window.new.bmp");
-        WriteBmp(diff, "frm_main_window.diff.bmp");
-        FAIL() << differing << " pixels differ; see *.new.bmp, *.diff.bmp";
+    ExpectPicture("frm_main_window");
+}
+
+// At 144 dpi, from the start or after a move to such a screen, the window keeps its design's
+// size in inches.
+TEST_F(FrmMainWindowTest, AtDpi144LooksAsItsPicture) {
+    if (GetDpiForWindow(window_->Handle()) == 96) {
+        RECT suggested{10, 10, 400, 400};
+        SendMessageW(window_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&suggested));
     }
+    RECT client;
+    GetClientRect(window_->Handle(), &client);
+    EXPECT_EQ(client.right, 330);
+    EXPECT_EQ(client.bottom, 261);
+    ExpectPicture("frm_main_window_144");
 }
 
 TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
+    ASSERT_TRUE(beepsCounted);
     EXPECT_EQ(GetFocus(), Control({Text1, 0}));
     for (ui::ControlName next :
          {ui::ControlName{Text1, 1}, {Command1, 0}, {Command1, 1}, {Text1, 0}}) {
@@ -78,21 +137,168 @@ TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
     Keys({'1', 'A', '0', '0'});
     SetFocus(Control({Text1, 1}));
     Keys({'7', VK_OEM_PERIOD});
-    PostMessageW(GetFocus(), WM_CHAR, 0x16, 1);  // Ctrl+V
-    RunPosted();  // the characters first, which the loop makes of the keys
+    Chars(u"\x16");  // Ctrl+V
+    RunPosted();     // the characters first, which the loop makes of the keys
+    EXPECT_EQ(beeps, 2);
     // A paste inserts only what typing would.
-    const wchar_t pasted[] = L"5x";
-    ASSERT_TRUE(OpenClipboard(window_->Handle()) && EmptyClipboard());
-    const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
-    memcpy(GlobalLock(data), pasted, sizeof pasted);
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
+    SetClipboard(L"5x", sizeof L"5x");
     SendMessageW(GetFocus(), WM_PASTE, 0, 0);
     Keys({VK_ESCAPE, VK_RETURN});
     EXPECT_EQ(RunPosted(), kStopped);
     EXPECT_EQ(window_->Text({Text1, 0}) + u" " + window_->Text({Text1, 1}), u"100 7,5");
     EXPECT_EQ(Results(), u"0 6 18");
+}
+
+// The box's own keys for moving, selecting and deleting, and a text longer than the box.
+TEST_F(FrmMainWindowTest, EditsMovesAndSelectsAsAnyBox) {
+    Chars(u"12345");
+    Keys({VK_HOME, VK_DELETE, VK_END, VK_LEFT, VK_BACK});
+    RunPosted();
+    EXPECT_EQ(window_->Text({Text1, 0}), u"235");
+    Keys({VK_LEFT, VK_SHIFT, VK_HOME, VK_SHIFT, '9', VK_SHIFT, VK_RIGHT, VK_SHIFT, '7'});
+    RunPosted();
+    EXPECT_EQ(window_->Text({Text1, 0}), u"975");
+    const std::u16string digits(40, u'8');
+    SetFocus(Control({Text1, 1}));
+    Chars(digits);
+    RunPosted();
+    EXPECT_EQ(window_->Text({Text1, 1}), digits);
+    // Scrolled to the caret: the last digit in view, the first out of it.
+    RECT box;
+    GetClientRect(Control({Text1, 1}), &box);
+    const auto x = [&](int i) {
+        return static_cast<short>(LOWORD(SendMessageW(Control({Text1, 1}), EM_POSFROMCHAR, i, 0)));
+    };
+    EXPECT_TRUE(x(39) > 0 && x(39) < box.right && x(0) < 0) << x(0) << " " << x(39);
+}
+
+// Without input methods; a composed character that arrives all the same passes the rule.
+TEST_F(FrmMainWindowTest, ComposedCharactersPassTheRule) {
+    for (int index : {0, 1}) {
+        EXPECT_EQ(ImmGetContext(Control({Text1, index})), nullptr) << index;
+    }
+    Chars(u"3x.", WM_IME_CHAR);
+    RunPosted();
+    EXPECT_EQ(window_->Text({Text1, 0}), u"3,");
+    EXPECT_EQ(beeps, 1);
+}
+
+// A clipboard block with no terminator inserts what it holds, and nothing beyond it, though the
+// memory after it holds digits.
+HANDLE unterminated = nullptr;
+HANDLE WINAPI UnterminatedBlock(UINT) {
+    return unterminated;
+}
+
+TEST_F(FrmMainWindowTest, PastesNoFurtherThanTheClipboardBlock) {
+    SetClipboard(L"1", sizeof L"1");
+    const std::u16string digits(64, u'4');
+    unterminated = GlobalAlloc(GMEM_FIXED, 128);
+    memcpy(unterminated, digits.data(), 128);
+    ASSERT_EQ(GlobalReAlloc(unterminated, 6, 0), unterminated);  // shrunk where it lies
+    ASSERT_EQ(GlobalSize(unterminated), 6u);
+    const auto real = test::ReplaceImport("user32.dll", "GetClipboardData", &UnterminatedBlock);
+    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+    test::ReplaceImport("user32.dll", "GetClipboardData", real);
+    GlobalFree(unterminated);
+    EXPECT_EQ(window_->Text({Text1, 0}), u"444");
+}
+
+TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
+    const int roles[] = {COLOR_ACTIVEBORDER, COLOR_INACTIVEBORDER, COLOR_BTNFACE, COLOR_GRAYTEXT,
+                         COLOR_WINDOW};
+    const COLORREF changed[] = {RGB(10, 20, 30), RGB(40, 50, 60), RGB(70, 80, 90),
+                                RGB(100, 110, 120), RGB(130, 140, 150)};
+    COLORREF saved[5];
+    for (int i = 0; i < 5; ++i) {
+        saved[i] = GetSysColor(roles[i]);
+    }
+    SetSysColors(5, roles, changed);
+    window_->SetText({Text2, 0}, u"88");
+    const Picture got = CaptureClientArea(window_->Handle());
+    SetSysColors(5, roles, saved);
+    const auto colour = [&](int x, int y) {
+        const std::uint8_t* p = &got.rgb[3 * (y * got.width + x)];
+        return RGB(p[0], p[1], p[2]);
+    };
+    // The window, the frame's inside, a label's and a box's background, and grey text inside
+    // Text2(0), at (26, 101)-(60, 120).
+    EXPECT_EQ(colour(2, 150), changed[0]);
+    EXPECT_EQ(colour(9, 122), changed[1]);
+    EXPECT_EQ(colour(5, 6), changed[2]);
+    EXPECT_EQ(colour(140, 10), changed[4]);
+    int grey = 0;
+    for (int y = 103; y < 118; ++y) {
+        for (int x = 28; x < 58; ++x) {
+            grey += colour(x, y) == changed[3];
+        }
+    }
+    EXPECT_GT(grey, 10);
+}
+
+// A fixed border with a close box and no other: the close box ends the program.
+TEST_F(FrmMainWindowTest, ClosesByTheCloseBoxAlone) {
+    RECT frame;
+    GetWindowRect(window_->Handle(), &frame);
+    std::map<LRESULT, int> hits;
+    for (int x = frame.left; x < frame.right; ++x) {
+        for (int y :
+             {frame.top, frame.top + 10, (frame.top + frame.bottom) / 2, frame.bottom - 1}) {
+            ++hits[SendMessageW(window_->Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y))];
+        }
+    }
+    EXPECT_GT(hits[HTCLOSE], 0);
+    for (LRESULT none : {HTMINBUTTON, HTMAXBUTTON, HTLEFT, HTRIGHT, HTTOP, HTBOTTOM, HTTOPLEFT,
+                         HTTOPRIGHT, HTBOTTOMLEFT, HTBOTTOMRIGHT}) {
+        EXPECT_EQ(hits[none], 0) << none;
+    }
+    PostMessageW(window_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(RunPosted(), 0);
+    EXPECT_FALSE(IsWindow(window_->Handle()));
+}
+
+// With no "sDecimal" in the user's settings, the separator keys type nothing, silently.
+TEST_F(FrmMainWindowTest, MissingSeparatorValueMakesTheSeparatorKeysSilent) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0,
+                              KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr),
+              0);
+    wchar_t saved[8] = {};
+    DWORD size = sizeof saved;
+    const bool held = RegQueryValueExW(key, L"sDecimal", nullptr, nullptr,
+                                       reinterpret_cast<BYTE*>(saved), &size) == 0;
+    RegDeleteValueW(key, L"sDecimal");
+    settings::WindowsRegistry registry;
+    Open(registry);
+    if (held) {
+        RegSetValueExW(key, L"sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), size);
+    }
+    RegCloseKey(key);
+    Chars(u"1.,2");
+    RunPosted();
+    EXPECT_EQ(window_->Text({Text1, 0}), u"12");
+    EXPECT_EQ(beeps, 0);
+}
+
+// Under each system code page: a separator of the page's own, a character of more than one
+// byte, typed and pasted.
+TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
+    // The separator, what it types, and a character that has no single-byte code.
+    const std::map<UINT, std::array<std::u16string, 3>> cases = {
+        {1252, {u"\u00B7", u"\u00B7", u"\u0142"}}, {1250, {u"\u0142", u"\u0142", u"\u0416"}},
+        {1251, {u"\u0416", u"\u0416", u"\u0142"}}, {932, {u"\uFF61", u"\uFF61", u"\u3042"}},
+        {65001, {u"\u066B", u"", u"\u0939"}},
+    };
+    ASSERT_TRUE(cases.contains(GetACP())) << GetACP();
+    const auto& [separator, typed, multiByte] = cases.at(GetACP());
+    Open(separator);
+    Chars(u"1." + multiByte + u"5");
+    RunPosted();
+    const std::u16string pasted = u"2," + multiByte + u"5";
+    SetClipboard(pasted.c_str(), (pasted.size() + 1) * 2);
+    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+    EXPECT_EQ(window_->Text({Text1, 0}), u"1" + typed + u"52" + typed + u"5");
+    EXPECT_EQ(beeps, 2);
 }
 
 TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
