@@ -15,6 +15,7 @@ private slots:
     void looksAndTabsAsDesigned();
     void keysGoThroughTheFilter_data();
     void keysGoThroughTheFilter();
+    void boxKeysEditMoveAndSelect();
     void warnsAndGivesTheFocusBack();
     void monkeyKeepsTheInvariants();
 };
@@ -112,6 +113,41 @@ void FrmMainDialogTest::keysGoThroughTheFilter() {
     }
     QCOMPARE(box->text(), expected);
     QCOMPARE(f.window->beeps, beeps);
+}
+
+// The box's own keys, pressed after "1234" in Text1(0): they edit, move and select, silently.
+void FrmMainDialogTest::boxKeysEditMoveAndSelect() {
+    const int shift = Qt::ShiftModifier;
+    using Keys = std::vector<std::pair<int, int>>;  // key, modifiers
+    const struct {
+        Keys keys;
+        const char* text;
+    } rows[] = {
+        {{{Qt::Key_Home, 0}, {Qt::Key_Delete, 0}}, "234"},
+        {{{Qt::Key_Left, 0}, {Qt::Key_Backspace, 0}}, "124"},
+        {{{Qt::Key_Home, 0}, {Qt::Key_Right, 0}, {Qt::Key_9, 0}}, "19234"},
+        {{{Qt::Key_Home, 0}, {Qt::Key_End, 0}, {Qt::Key_5, 0}}, "12345"},
+        {{{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_7, 0}}, "127"},
+        {{{Qt::Key_Home, 0}, {Qt::Key_Right, shift}, {Qt::Key_Period, 0}}, ",234"},
+        {{{Qt::Key_Left, 0}, {Qt::Key_Home, shift}, {Qt::Key_Delete, 0}}, "4"},
+        {{{Qt::Key_Home, 0}, {Qt::Key_Right, 0}, {Qt::Key_End, shift}, {Qt::Key_Minus, 0}}, "1-"},
+    };
+    for (const auto& row : rows) {
+        Fixture f;
+        auto* box = f.control("Text1(0)");
+        QTest::keyClicks(box, "1234");
+        for (const auto& [key, modifiers] : row.keys) {
+            QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        }
+        QCOMPARE(box->text(), row.text);
+        QCOMPARE(f.window->beeps, 0);
+    }
+    // A text longer than the box keeps every digit, the caret at its end.
+    Fixture f;
+    auto* box = f.control("Text1(1)");
+    QTest::keyClicks(box, QString(40, '8'));
+    QCOMPARE(box->text(), QString(40, '8'));
+    QCOMPARE(box->cursorPosition(), 40);
 }
 
 void FrmMainDialogTest::warnsAndGivesTheFocusBack() {
