@@ -7,6 +7,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "faces/win32/accessible_name.h"
+
 namespace brenvol::win32 {
 namespace {
 
@@ -402,6 +404,14 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wPara
                 return 0;
             }
             break;
+        case WM_GETOBJECT: {
+            // Named by its caption; the system's own answer where that fails.
+            const std::wstring caption = Wide(ui::DesignOf(ui::CaptionOf(name)).caption);
+            if (const LRESULT named = NamedClientObject(box, wParam, lParam, caption)) {
+                return named;
+            }
+            break;
+        }
         case WM_NCDESTROY:
             RemoveWindowSubclass(box, &TextBoxProc, id);
             break;

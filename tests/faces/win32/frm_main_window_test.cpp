@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <imm.h>
+#include <oleacc.h>
 
 #include <map>
 #include <thread>
@@ -170,6 +171,28 @@ TEST_F(FrmMainWindowTest, EditsMovesAndSelectsAsAnyBox) {
         return static_cast<short>(LOWORD(SendMessageW(Control({Text1, 1}), EM_POSFROMCHAR, i, 0)));
     };
     EXPECT_TRUE(x(39) > 0 && x(39) < box.right && x(0) < 0) << x(0) << " " << x(39);
+}
+
+// Screen readers hear each box named by its caption, the rest as the system has it.
+TEST_F(FrmMainWindowTest, NamesEachBoxByItsCaption) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as a screen reader's process does
+    for (ui::ControlName box : {ui::ControlName{Text1, 0}, {Text1, 1}, {Text2, 2}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(AccessibleObjectFromWindow(Control(box), OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&object)),
+                  S_OK);
+        VARIANT self{}, role{};
+        self.vt = VT_I4;
+        BSTR name = nullptr;
+        object->get_accName(self, &name);
+        object->get_accRole(self, &role);
+        EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(name ? name : BSTR(L""))),
+                  ui::DesignOf(ui::CaptionOf(box)).caption);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
+        SysFreeString(name);
+        object->Release();
+    }
+    CoUninitialize();
 }
 
 // Without input methods; a composed character that arrives all the same passes the rule.
