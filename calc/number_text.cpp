@@ -5,6 +5,9 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace brenvol::calc {
 namespace {
@@ -72,6 +75,44 @@ bool IsAtLeastOne(std::string_view mantissa, std::size_t intDigits, std::string_
     return magnitude >= 0;
 }
 
+// The decimal digits of an integer.
+std::string Digits(std::uint64_t value) {
+    std::array<char, 20> buffer;
+    return std::string(buffer.data(), std::to_chars(buffer.begin(), buffer.end(), value).ptr);
+}
+
+// The digits of a whole value of 2^64 or more, exactly: its 53-bit mantissa times a power of
+// two, worked out in base 10^9. Cheaper in code than printing a double, which needs tables of
+// powers that would triple the size of a program.
+std::string LargeWholeDigits(double magnitude) {
+    constexpr std::uint64_t kBase = 1'000'000'000;
+    constexpr int kMantissaBits = 53;
+    int exponent = 0;
+    const auto mantissa =
+        static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &exponent), kMantissaBits));
+    exponent -= kMantissaBits;
+    std::vector<std::uint64_t> limbs{mantissa % kBase, mantissa / kBase};  // lowest first
+    while (exponent > 0) {
+        const int shift = std::min(exponent, 29);  // a limb shifted stays below 2^59
+        exponent -= shift;
+        std::uint64_t carry = 0;
+        for (std::uint64_t& limb : limbs) {
+            const std::uint64_t shifted = (limb << shift) + carry;
+            limb = shifted % kBase;
+            carry = shifted / kBase;
+        }
+        for (; carry != 0; carry /= kBase) {
+            limbs.push_back(carry % kBase);
+        }
+    }
+    std::string digits = Digits(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = Digits(*limb);
+        digits += std::string(9 - part.size(), '0') + part;
+    }
+    return digits;
+}
+
 }  // namespace
 
 std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& format) {
@@ -131,19 +172,13 @@ std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& 
 
 std::u16string FormatWhole(double value) {
     assert(std::isfinite(value) && value == std::floor(value));
-    if (value == 0) {
-        return u"0";
+    const double magnitude = std::fabs(value);
+    std::string digits = magnitude < 0x1p64 ? Digits(static_cast<std::uint64_t>(magnitude))
+                                            : LargeWholeDigits(magnitude);
+    if (value < 0) {
+        digits.insert(digits.begin(), '-');
     }
-    // A double has at most 309 integer digits.
-    std::array<char, 320> buffer;  // to_chars writes what it needs
-    // Whole values this small are exact as integers; printing one is much cheaper.
-    const auto printed = std::fabs(value) < 1e15
-                             ? std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                             static_cast<long long>(value))
-                             : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                             std::chars_format::fixed, 0);
-    assert(printed.ec == std::errc());
-    return std::u16string(buffer.data(), printed.ptr);
+    return std::u16string(digits.begin(), digits.end());
 }
 
 }  // namespace brenvol::calc

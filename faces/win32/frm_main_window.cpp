@@ -1,6 +1,5 @@
 #include "faces/win32/frm_main_window.h"
 
-#include <commctrl.h>
 #include <imm.h>
 
 #include <algorithm>
@@ -167,8 +166,11 @@ void FrmMainWindow::CreateControls() {
             nullptr);
         controls_.push_back({&design, control});
         if (design.kind == ControlKind::TextBox) {
-            SetWindowSubclass(control, &TextBoxProc, static_cast<UINT_PTR>(ControlId(design.name)),
-                              reinterpret_cast<DWORD_PTR>(this));
+            // Subclassed the classic way: the common controls' helpers would load comctl32.dll
+            // at every start.
+            SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            editProc_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxProc)));
         }
         if (design.name.array == ControlArray::Text1) {
             // Every character reaches the box through the keystroke rule: no input method
@@ -377,12 +379,12 @@ LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FrmMainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR self) {
-    return reinterpret_cast<FrmMainWindow*>(self)->TextBox(box, id, message, wParam, lParam);
+LRESULT CALLBACK FrmMainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+    return self->TextBox(box, message, wParam, lParam);
 }
 
-LRESULT FrmMainWindow::TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrmMainWindow::TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const ControlName name = Find(box)->design->name;
     const bool input = name.array == ControlArray::Text1;
     switch (message) {
@@ -391,7 +393,7 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wPara
             if (input) {
                 const auto received =
                     form_.TypedCharacter(name.index, static_cast<char16_t>(wParam));
-                return received ? DefSubclassProc(box, WM_CHAR, *received, lParam) : 0;
+                return received ? CallWindowProcW(editProc_, box, WM_CHAR, *received, lParam) : 0;
             }
             break;
         case WM_PASTE:
@@ -412,13 +414,10 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wPara
             }
             break;
         }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(box, &TextBoxProc, id);
-            break;
         default:
             break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return CallWindowProcW(editProc_, box, message, wParam, lParam);
 }
 
 std::u16string FrmMainWindow::ClipboardText() const {

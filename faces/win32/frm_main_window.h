@@ -52,10 +52,9 @@ private:
     };
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT TextBox(HWND box, UINT_PTR id, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Colours(HDC dc, HWND control);
     std::u16string ClipboardText() const;
 
@@ -72,6 +71,7 @@ private:
     std::vector<Control> controls_;
     HFONT regular_ = nullptr, bold_ = nullptr, message_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
+    WNDPROC editProc_ = nullptr;  // the system's, under the boxes' own
     ui::frmMain form_;
 };
 

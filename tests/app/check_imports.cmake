@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Checks that the program EXE imports only DLLs that every Windows has: no toolkit, no MinGW
 # runtime beside it. OBJDUMP lists its imports.
-set(system_dlls advapi32.dll comctl32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll user32.dll)
+set(system_dlls advapi32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll user32.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE code)
 if(NOT code EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${EXE}")
