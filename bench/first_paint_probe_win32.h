@@ -3,8 +3,9 @@
 // process's peak working set, and ends the message loop.
 #pragma once
 
-#include <psapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstdio>
 

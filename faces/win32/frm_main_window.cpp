@@ -37,16 +37,23 @@ COLORREF ToColorRef(const ui::Colour& colour, COLORREF fallback) {
 }
 
 DWORD AlignmentStyle(const ControlDesign& design) {
-    const bool edit = design.kind == ControlKind::TextBox;
     switch (design.alignment) {
         case ui::Alignment::Left:
-            return edit ? ES_LEFT : SS_LEFT;
+            return ES_LEFT;
         case ui::Alignment::Right:
-            return edit ? ES_RIGHT : SS_RIGHT;
+            return ES_RIGHT;
         case ui::Alignment::Centre:
-            return edit ? ES_CENTER : SS_CENTER;
+            return ES_CENTER;
     }
     return 0;
+}
+
+// A label drawn as Windows' static controls draw their text.
+UINT LabelFormat(const ControlDesign& design) {
+    const UINT alignment = design.alignment == ui::Alignment::Right    ? DT_RIGHT
+                           : design.alignment == ui::Alignment::Centre ? DT_CENTER
+                                                                       : DT_LEFT;
+    return alignment | DT_WORDBREAK | DT_EXPANDTABS;
 }
 
 // The window class, its style and the extended style of each kind of control.
@@ -63,14 +70,14 @@ ControlClass ClassOf(const ControlDesign& design) {
         case ControlKind::TextBox:
             return {L"EDIT", ES_AUTOHSCROLL | AlignmentStyle(design) | WS_TABSTOP,
                     WS_EX_CLIENTEDGE};
-        case ControlKind::Label:
-            return {L"STATIC", AlignmentStyle(design), 0};
         case ControlKind::Button:
             return {L"BUTTON",
                     static_cast<DWORD>(design.name == ui::kDefaultButton ? BS_DEFPUSHBUTTON
                                                                          : BS_PUSHBUTTON) |
                         WS_TABSTOP,
                     0};
+        case ControlKind::Label:
+            break;  // drawn by the window itself
     }
     return {L"STATIC", 0, 0};
 }
@@ -124,17 +131,26 @@ FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
     : form_(*this, std::move(numberFormat)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterWindowClass(instance);
+    // No input method in any control: none is made for each as it is created.
+    ImmDisableIME(0);
+    // Made at the system's DPI, the window's own unless it opens on another screen: every
+    // control is made where it belongs, with its font, not moved there after.
+    dpi_ = static_cast<int>(GetDpiForSystem());
+    CreateFonts(dpi_);
+    const SIZE size = FrameSize(dpi_);
     const std::wstring caption = Wide(ui::kFrmMainWindow.caption);
-    window_ =
-        CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    window_ = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
     if (!window_) {
         throw std::runtime_error("cannot create frmMain");
     }
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
     CreateControls();
-    Place(static_cast<int>(GetDpiForWindow(window_)));
+    if (const int own = static_cast<int>(GetDpiForWindow(window_)); own != dpi_) {
+        Place(own);
+    }
+    FitClientArea();
     form_.Form_Load(registry);
 }
 
@@ -145,25 +161,86 @@ FrmMainWindow::~FrmMainWindow() {
     DeleteFonts();
 }
 
+void FrmMainWindow::CreateFonts(int dpi) {
+    DeleteFonts();
+    regular_ = CreateArial(dpi, FW_NORMAL);
+    bold_ = CreateArial(dpi, FW_BOLD);
+    message_ = CreateMessageFont(dpi);
+}
+
 void FrmMainWindow::DeleteFonts() {
     for (HFONT font : {regular_, bold_, message_}) {
         DeleteObject(font);
     }
 }
 
+HFONT FrmMainWindow::FontOf(const ControlDesign& design) const {
+    return design.font == ui::FontFace::Default ? message_
+           : design.font == ui::FontFace::Bold  ? bold_
+                                                : regular_;
+}
+
+RECT FrmMainWindow::PlaceOf(const ControlDesign& design, int dpi) {
+    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
+    // Controls within Frame1 are placed from its corner, as its children would be.
+    const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
+    const int left = design.inFrame ? frame.left + design.left : design.left;
+    const int top = design.inFrame ? frame.top + design.top : design.top;
+    return {px(left), px(top), px(left) + px(design.width), px(top) + px(design.height)};
+}
+
+SIZE FrmMainWindow::FrameSize(int dpi) {
+    RECT frame{0, 0, ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi),
+               ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void FrmMainWindow::FitClientArea() {
+    const int dpi = dpi_;
+    // Where the frame drawn is not the one reckoned, as when a DPI change leaves the title bar
+    // as it was, the window grows or shrinks by the difference: the client area keeps the
+    // design's size.
+    const SIZE client{ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi),
+                      ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi)};
+    RECT got, frame;
+    GetClientRect(window_, &got);
+    if (got.right == client.cx && got.bottom == client.cy) {
+        return;
+    }
+    GetWindowRect(window_, &frame);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + client.cx - got.right,
+                 frame.bottom - frame.top + client.cy - got.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void FrmMainWindow::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const ControlDesign& design : ui::FrmMainControls()) {
+    // In stacking order, each made beneath those before it: so Windows stacks them, and the
+    // dialog manager tabs through them, as the design wants. Labels are no windows: the window
+    // draws them beneath all its controls, which starts it sooner.
+    for (ControlName name : ui::StackingOrder()) {
+        const ControlDesign& design = ui::DesignOf(name);
+        if (design.kind == ControlKind::Label) {
+            labels_.insert(labels_.begin(), &design);  // drawn from the bottom up
+            continue;
+        }
         const ControlClass controlClass = ClassOf(design);
         const std::wstring caption = Wide(design.caption);
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
         if (!design.enabled) {
             style = (style | WS_DISABLED) & ~WS_TABSTOP;
         }
+        const RECT place = PlaceOf(design, dpi_);
         const HWND control = CreateWindowExW(
-            controlClass.exStyle, controlClass.name, caption.c_str(), style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design.name))), instance,
-            nullptr);
+            controlClass.exStyle, controlClass.name, caption.c_str(), style, place.left, place.top,
+            place.right - place.left, place.bottom - place.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(name))), instance, nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design)), FALSE);
+        const HWND above = controls_.empty() ? HWND_TOP : controls_.back().handle;
+        if (GetWindow(control, GW_HWNDPREV) != (controls_.empty() ? nullptr : above)) {
+            SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         controls_.push_back({&design, control});
         if (design.kind == ControlKind::TextBox) {
             // Subclassed the classic way: the common controls' helpers would load comctl32.dll
@@ -172,53 +249,27 @@ void FrmMainWindow::CreateControls() {
             editProc_ = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxProc)));
         }
-        if (design.name.array == ControlArray::Text1) {
+        if (name.array == ControlArray::Text1) {
             // Every character reaches the box through the keystroke rule: no input method
             // composes text past it.
             ImmAssociateContextEx(control, nullptr, 0);
         }
     }
-    HWND above = HWND_TOP;
-    for (ControlName name : ui::StackingOrder()) {
-        const HWND control = ControlHandle(name);
-        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = control;
-    }
 }
 
 void FrmMainWindow::Place(int dpi) {
-    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
-    const SIZE client{px(ui::kFrmMainWindow.clientWidth), px(ui::kFrmMainWindow.clientHeight)};
-    RECT frame{0, 0, client.cx, client.cy};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-    SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-    // Twice where the frame drawn is not the one reckoned, as when a DPI change leaves the
-    // title bar as it was: the client area keeps the design's size.
-    for (int pass = 0; pass < 2; ++pass) {
-        SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        RECT got;
-        GetClientRect(window_, &got);
-        size.cx += client.cx - got.right;
-        size.cy += client.cy - got.bottom;
-    }
-
-    DeleteFonts();
-    regular_ = CreateArial(dpi, FW_NORMAL);
-    bold_ = CreateArial(dpi, FW_BOLD);
-    message_ = CreateMessageFont(dpi);
-
-    const ControlDesign& frameDesign = ui::DesignOf({ControlArray::Frame1, 0});
+    dpi_ = dpi;
+    CreateFonts(dpi);
+    const SIZE size = FrameSize(dpi);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
     for (const Control& control : controls_) {
-        const ControlDesign& d = *control.design;
-        // Controls within Frame1 are placed from its corner, as its children would be.
-        const int left = d.inFrame ? frameDesign.left + d.left : d.left;
-        const int top = d.inFrame ? frameDesign.top + d.top : d.top;
-        MoveWindow(control.handle, px(left), px(top), px(d.width), px(d.height), FALSE);
-        const HFONT font = d.font == ui::FontFace::Default ? message_
-                           : d.font == ui::FontFace::Bold  ? bold_
-                                                           : regular_;
-        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const RECT place = PlaceOf(*control.design, dpi);
+        MoveWindow(control.handle, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, FALSE);
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(*control.design)),
+                     FALSE);
     }
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -308,6 +359,21 @@ LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
+void FrmMainWindow::DrawLabels(HDC dc) const {
+    const int saved = SaveDC(dc);
+    SetBkMode(dc, TRANSPARENT);
+    for (const ControlDesign* label : labels_) {
+        RECT place = PlaceOf(*label, dpi_);
+        FillRect(dc, &place, Brush(label->background));
+        SetTextColor(dc, ToColorRef(ui::TextColour(*label), GetSysColor(COLOR_WINDOWTEXT)));
+        SelectObject(dc, FontOf(*label));
+        const std::wstring caption = Wide(label->caption);
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &place,
+                  LabelFormat(*label));
+    }
+    RestoreDC(dc, saved);
+}
+
 LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
     auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -348,6 +414,7 @@ LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             GetWindowRect(ControlHandle(frame.name), &inside);
             MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
             FillRect(dc, &inside, Brush(frame.background));
+            DrawLabels(dc);
             return TRUE;
         }
         case WM_ACTIVATE:

@@ -61,7 +61,13 @@ private:
     void CreateControls();
     // Sizes the window and places the controls and their fonts for `dpi`.
     void Place(int dpi);
+    void FitClientArea();
+    void DrawLabels(HDC dc) const;
+    void CreateFonts(int dpi);
     void DeleteFonts();
+    HFONT FontOf(const ui::ControlDesign& design) const;
+    static RECT PlaceOf(const ui::ControlDesign& design, int dpi);
+    static SIZE FrameSize(int dpi);
     HWND ControlHandle(ui::ControlName name) const;
     // The control of that handle; nullptr for any other window.
     const Control* Find(HWND handle) const;
@@ -69,6 +75,8 @@ private:
 
     HWND window_ = nullptr;
     std::vector<Control> controls_;
+    std::vector<const ui::ControlDesign*> labels_;  // bottom first
+    int dpi_ = 96;
     HFONT regular_ = nullptr, bold_ = nullptr, message_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     WNDPROC editProc_ = nullptr;  // the system's, under the boxes' own
