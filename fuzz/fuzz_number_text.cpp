@@ -1,18 +1,30 @@
 // The number conversion: whatever it accepts follows the grammar and has the value the C
 // library gives the same number; whole values print and read back unchanged.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "calc/number_text.h"
-#include "fuzz_check.h"
+
+#define FUZZ_CHECK(condition)                                                                     \
+    ((condition) ? void()                                                                         \
+                 : (std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__), \
+                    std::abort()))
 
 using namespace brenvol;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    const calc::NumberFormat format{fuzz::PickSeparator(in)};
-    const std::u16string text = fuzz::Latin1(in.ConsumeRemainingBytesAsString());
+    static const std::u16string kSeparators[] = {u".", u",", u"", u"\u066B", u"ab", u"e"};
+    const calc::NumberFormat format{
+        kSeparators[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kSeparators) - 1)]};
+    // One byte a character, so that digits, signs and separators come up often.
+    const std::string bytes = in.ConsumeRemainingBytesAsString();
+    const std::u16string text(reinterpret_cast<const unsigned char*>(bytes.data()),
+                              reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size());
 
     const auto value = calc::ParseNumber(text, format);
     if (!value) {

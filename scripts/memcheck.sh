@@ -27,7 +27,7 @@ for run in "0 100 1000" "0 100 -700" "1 0 1000" "2 00 1000" "2 100 abc" "0 --hel
     set -- $run
     memcheck "$1" build/app/brenvol-cli "${@:2}" || status=1
 done
-export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 BRENVOL_MONKEY_STEPS=500
+export QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96
 memcheck 0 build/tests/faces/qt/frm_main_dialog_test || status=1
 
 exit $status

@@ -197,12 +197,11 @@ SIZE FrmMainWindow::FrameSize(int dpi) {
 }
 
 void FrmMainWindow::FitClientArea() {
-    const int dpi = dpi_;
     // Where the frame drawn is not the one reckoned, as when a DPI change leaves the title bar
     // as it was, the window grows or shrinks by the difference: the client area keeps the
     // design's size.
-    const SIZE client{ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi),
-                      ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi)};
+    const SIZE client{ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi_),
+                      ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi_)};
     RECT got, frame;
     GetClientRect(window_, &got);
     if (got.right == client.cx && got.bottom == client.cy) {
@@ -237,9 +236,10 @@ void FrmMainWindow::CreateControls() {
             place.right - place.left, place.bottom - place.top, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(name))), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design)), FALSE);
-        const HWND above = controls_.empty() ? HWND_TOP : controls_.back().handle;
-        if (GetWindow(control, GW_HWNDPREV) != (controls_.empty() ? nullptr : above)) {
-            SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const HWND previous = controls_.empty() ? nullptr : controls_.back().handle;
+        if (GetWindow(control, GW_HWNDPREV) != previous) {
+            SetWindowPos(control, previous ? previous : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
         controls_.push_back({&design, control});
         if (design.kind == ControlKind::TextBox) {

@@ -34,15 +34,13 @@ TEST(WindowsRegistry, ReadsLikeTheStandInInTheSystemsCodePage) {
                          std::u16string(name.begin(), name.end()), u"dflt");
     };
     EXPECT_EQ(read(L"missing"), u"dflt");  // and the key is made by the read
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, KEY_SET_VALUE, &key), 0);
     for (const std::wstring& data : {std::wstring(1, letter), std::wstring(100, letter)}) {
-        RegSetValueExW(key, data.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>(data.size() + 1) * sizeof(wchar_t));
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, scratch.c_str(), data.c_str(), REG_SZ,
+                                  data.c_str(), (data.size() + 1) * sizeof(wchar_t)),
+                  0);
         const std::u16string text(data.begin(), data.end());
         EXPECT_EQ(read(data), text.size() == 1 ? text : u"ERROR GETTING KEY '" + text + u"'");
     }
-    RegCloseKey(key);
     RegDeleteTreeW(HKEY_CURRENT_USER, scratch.c_str());
     EXPECT_TRUE(notifier.shown.empty());
 }

@@ -1,7 +1,5 @@
-// Stands a function of the test's own in for a Win32 function that the test program imports, in
-// the program's import table: every call the product's code makes through it reaches the
-// stand-in, which may call the original. Wine's own DLLs, with tables of their own, are not
-// touched.
+// Stands a test's own function in for a Win32 function the test program imports: every call the
+// product's code makes to it reaches the stand-in. Wine's own DLLs keep their own tables.
 #pragma once
 
 #include <windows.h>
@@ -14,31 +12,27 @@ namespace brenvol::test {
 template <typename Function>
 Function* ReplaceImport(const char* dll, const char* name, Function* replacement) {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto at = [base](DWORD offset) { return base + offset; };
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const auto& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         module->Name; ++module) {
-        if (_stricmp(reinterpret_cast<const char*>(base + module->Name), dll) != 0) {
-            continue;
-        }
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) ||
-                std::strcmp(
-                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData)
-                        ->Name,
-                    name) != 0) {
-                continue;
+        at(reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew));
+    auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+        at(nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress));
+    for (; module->Name; ++module) {
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(at(module->OriginalFirstThunk));
+        auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(at(module->FirstThunk));
+        for (; _stricmp(reinterpret_cast<char*>(at(module->Name)), dll) == 0 &&
+               names->u1.AddressOfData;
+             ++names, ++slot) {
+            const auto* entry =
+                reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(at(names->u1.AddressOfData));
+            if (!IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) && std::strcmp(entry->Name, name) == 0) {
+                DWORD protection = 0;
+                VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+                auto* original = reinterpret_cast<Function*>(slot->u1.Function);
+                slot->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+                VirtualProtect(slot, sizeof *slot, protection, &protection);
+                return original;
             }
-            DWORD protection = 0;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
-                           &protection);
-            auto* original = reinterpret_cast<Function*>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
-            return original;
         }
     }
     return nullptr;

@@ -59,10 +59,18 @@ struct Loaded {
     frmMain form;
 };
 
+// The user's "sDecimal", read first; without one, the separator keys type nothing, silently.
 TEST(FormLoad, ReadsTheSeparatorThenEmptiesTheBoxesInOrder) {
-    Loaded f(u";");
+    Loaded f;
+    f.registry.SetValue(settings::kCurrentUser, "Control Panel\\International", "sDecimal",
+                        std::string(";\0", 2));
+    f.face.log.clear();
+    f.form.Form_Load(f.registry);
     EXPECT_EQ(f.form.DecimalSeparator(), u";");
     EXPECT_EQ(f.face.log, "set Text1(0);set Text1(1);set Text2(0);set Text2(1);set Text2(2);");
+    settings::FaultyRegistry none;
+    f.form.Form_Load(none);
+    EXPECT_EQ(f.form.TypedText(0, u"1.,;2"), u"12");
     // A failure of the reader is shown first; loading goes on.
     f.registry.FailWith(settings::FaultyRegistry::Operation::CreateKey,
                         settings::FaultyRegistry::kUncallable);
@@ -103,12 +111,6 @@ TEST(Typing, GoesThroughTheCodePageBothWays) {
     EXPECT_EQ(f.form.TypedText(0, u"-7.\b\ra"), u"-7\u2019");
     EXPECT_EQ(f.form.TypedCharacter(1, u'\u4E00'), std::nullopt);
     EXPECT_EQ(f.face.log, "beep;beep;");
-}
-
-// Twips to the nearest pixel at any resolution.
-TEST(TwipsToPixels, RoundsToTheNearestPixel) {
-    EXPECT_EQ(TwipsToPixels(1635, 144), 164);  // 163.5
-    EXPECT_EQ(TwipsToPixels(2000, 120), 167);  // 166.7
 }
 
 }  // namespace

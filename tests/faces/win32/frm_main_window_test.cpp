@@ -7,7 +7,7 @@
 #include <oleacc.h>
 
 #include <map>
-#include <thread>
+#include <set>
 
 #include "faces/win32/window_picture.h"
 #include "regional/user_registry.h"
@@ -46,7 +46,7 @@ protected:
         return GetDlgItem(window_->Handle(), ControlId(name));
     }
     std::u16string Results() const {
-        return window_->Text({Text2, 0}) + u" " + window_->Text({Text2, 1}) + u" " +
+        return window_->Text({Text2, 0}) + u":" + window_->Text({Text2, 1}) + u":" +
                window_->Text({Text2, 2});
     }
     // Keys pressed where the focus is, Shift held from one VK_SHIFT to the next; the loop's
@@ -93,11 +93,10 @@ protected:
             FAIL() << differing << " pixels differ; see *.new.bmp, *.diff.bmp";
         }
     }
-    static void SetClipboard(const void* data, std::size_t size) {
+    static void SetClipboard(std::u16string_view text) {
         ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
-        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(GlobalLock(block), data, size);
-        GlobalUnlock(block);
+        const HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * (text.size() + 1));
+        memcpy(block, text.data(), 2 * text.size());
         SetClipboardData(CF_UNICODETEXT, block);
         CloseClipboard();
     }
@@ -106,27 +105,22 @@ protected:
     std::optional<FrmMainWindow> window_;
 };
 
-TEST_F(FrmMainWindowTest, LooksAsDesigned) {
-    ASSERT_EQ(GetDpiForWindow(window_->Handle()), 96u);
-    ExpectPicture("frm_main_window");
-}
-
-// At 144 dpi, from the start or after a move to such a screen, the window keeps its design's
-// size in inches.
-TEST_F(FrmMainWindowTest, AtDpi144LooksAsItsPicture) {
+// At 96 dpi, and at 144 from the start or after a move to such a screen, where the window keeps
+// its design's size in inches.
+TEST_F(FrmMainWindowTest, LooksAsDesignedAtDpi96AndDpi144) {
+    RECT suggested{10, 10, 400, 400}, client;
     if (GetDpiForWindow(window_->Handle()) == 96) {
-        RECT suggested{10, 10, 400, 400};
+        ExpectPicture("frm_main_window");
         SendMessageW(window_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                      reinterpret_cast<LPARAM>(&suggested));
     }
-    RECT client;
     GetClientRect(window_->Handle(), &client);
-    EXPECT_EQ(client.right, 330);
-    EXPECT_EQ(client.bottom, 261);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(330L, 261L));
     ExpectPicture("frm_main_window_144");
 }
 
-TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
+// Tab, typed and composed characters through the rule, Enter; no input method in the boxes.
+TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterAndPressCalcola) {
     ASSERT_TRUE(beepsCounted);
     EXPECT_EQ(GetFocus(), Control({Text1, 0}));
     for (ui::ControlName next :
@@ -137,17 +131,16 @@ TEST_F(FrmMainWindowTest, KeysTabTypeThroughTheFilterPasteAndPressCalcola) {
     }
     Keys({'1', 'A', '0', '0'});
     SetFocus(Control({Text1, 1}));
+    EXPECT_EQ(ImmGetContext(Control({Text1, 0})) || ImmGetContext(GetFocus()), false);
     Keys({'7', VK_OEM_PERIOD});
-    Chars(u"\x16");  // Ctrl+V
-    RunPosted();     // the characters first, which the loop makes of the keys
-    EXPECT_EQ(beeps, 2);
-    // A paste inserts only what typing would.
-    SetClipboard(L"5x", sizeof L"5x");
-    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+    Chars(u"\x16");             // Ctrl+V
+    RunPosted();                // the characters first, which the loop makes of the keys
+    Chars(u"5x", WM_IME_CHAR);  // composed all the same
     Keys({VK_ESCAPE, VK_RETURN});
     EXPECT_EQ(RunPosted(), kStopped);
+    EXPECT_EQ(beeps, 3);
     EXPECT_EQ(window_->Text({Text1, 0}) + u" " + window_->Text({Text1, 1}), u"100 7,5");
-    EXPECT_EQ(Results(), u"0 6 18");
+    EXPECT_EQ(Results(), u"0:6:18");
 }
 
 // The box's own keys for moving, selecting and deleting, and a text longer than the box.
@@ -195,66 +188,47 @@ TEST_F(FrmMainWindowTest, NamesEachBoxByItsCaption) {
     CoUninitialize();
 }
 
-// Without input methods; a composed character that arrives all the same passes the rule.
-TEST_F(FrmMainWindowTest, ComposedCharactersPassTheRule) {
-    for (int index : {0, 1}) {
-        EXPECT_EQ(ImmGetContext(Control({Text1, index})), nullptr) << index;
-    }
-    Chars(u"3x.", WM_IME_CHAR);
-    RunPosted();
-    EXPECT_EQ(window_->Text({Text1, 0}), u"3,");
-    EXPECT_EQ(beeps, 1);
-}
-
 // A clipboard block with no terminator inserts what it holds, and nothing beyond it, though the
 // memory after it holds digits.
-HANDLE unterminated = nullptr;
-HANDLE WINAPI UnterminatedBlock(UINT) {
-    return unterminated;
-}
-
 TEST_F(FrmMainWindowTest, PastesNoFurtherThanTheClipboardBlock) {
-    SetClipboard(L"1", sizeof L"1");
+    static HGLOBAL unterminated = nullptr;
+    SetClipboard(u"1");
     const std::u16string digits(64, u'4');
     unterminated = GlobalAlloc(GMEM_FIXED, 128);
     memcpy(unterminated, digits.data(), 128);
     ASSERT_EQ(GlobalReAlloc(unterminated, 6, 0), unterminated);  // shrunk where it lies
     ASSERT_EQ(GlobalSize(unterminated), 6u);
-    const auto real = test::ReplaceImport("user32.dll", "GetClipboardData", &UnterminatedBlock);
+    const auto real = test::ReplaceImport(
+        "user32.dll", "GetClipboardData", +[](UINT) -> HANDLE { return unterminated; });
     SendMessageW(GetFocus(), WM_PASTE, 0, 0);
     test::ReplaceImport("user32.dll", "GetClipboardData", real);
     GlobalFree(unterminated);
     EXPECT_EQ(window_->Text({Text1, 0}), u"444");
 }
 
+// The window's, the frame's, a label's and a box's background, and Text2(0)'s grey digits.
 TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
-    const int roles[] = {COLOR_ACTIVEBORDER, COLOR_INACTIVEBORDER, COLOR_BTNFACE, COLOR_GRAYTEXT,
-                         COLOR_WINDOW};
+    const int roles[] = {COLOR_ACTIVEBORDER, COLOR_INACTIVEBORDER, COLOR_BTNFACE, COLOR_WINDOW,
+                         COLOR_GRAYTEXT};
     const COLORREF changed[] = {RGB(10, 20, 30), RGB(40, 50, 60), RGB(70, 80, 90),
                                 RGB(100, 110, 120), RGB(130, 140, 150)};
     COLORREF saved[5];
-    for (int i = 0; i < 5; ++i) {
-        saved[i] = GetSysColor(roles[i]);
-    }
+    std::transform(roles, roles + 5, saved, GetSysColor);
     SetSysColors(5, roles, changed);
     window_->SetText({Text2, 0}, u"88");
     const Picture got = CaptureClientArea(window_->Handle());
     SetSysColors(5, roles, saved);
-    const auto colour = [&](int x, int y) {
-        const std::uint8_t* p = &got.rgb[3 * (y * got.width + x)];
-        return RGB(p[0], p[1], p[2]);
+    const auto colour = [&got](int x, int y) {
+        return RGB(got.rgb[3 * (y * got.width + x)], got.rgb[3 * (y * got.width + x) + 1],
+                   got.rgb[3 * (y * got.width + x) + 2]);
     };
-    // The window, the frame's inside, a label's and a box's background, and grey text inside
-    // Text2(0), at (26, 101)-(60, 120).
-    EXPECT_EQ(colour(2, 150), changed[0]);
-    EXPECT_EQ(colour(9, 122), changed[1]);
-    EXPECT_EQ(colour(5, 6), changed[2]);
-    EXPECT_EQ(colour(140, 10), changed[4]);
-    int grey = 0;
-    for (int y = 103; y < 118; ++y) {
-        for (int x = 28; x < 58; ++x) {
-            grey += colour(x, y) == changed[3];
-        }
+    const POINT where[] = {{2, 150}, {9, 122}, {5, 6}, {140, 10}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(colour(where[i].x, where[i].y), changed[i]) << roles[i];
+    }
+    int grey = 0;  // Text2(0) lies at (26, 101)-(60, 120)
+    for (int at = 0; at < 30 * 15; ++at) {
+        grey += colour(28 + at % 30, 103 + at / 30) == changed[4];
     }
     EXPECT_GT(grey, 10);
 }
@@ -263,18 +237,16 @@ TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
 TEST_F(FrmMainWindowTest, ClosesByTheCloseBoxAlone) {
     RECT frame;
     GetWindowRect(window_->Handle(), &frame);
-    std::map<LRESULT, int> hits;
+    std::set<LRESULT> hits;  // across the title bar, the sides and the bottom edge
     for (int x = frame.left; x < frame.right; ++x) {
         for (int y :
              {frame.top, frame.top + 10, (frame.top + frame.bottom) / 2, frame.bottom - 1}) {
-            ++hits[SendMessageW(window_->Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y))];
+            hits.insert(SendMessageW(window_->Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y)));
         }
     }
-    EXPECT_GT(hits[HTCLOSE], 0);
-    for (LRESULT none : {HTMINBUTTON, HTMAXBUTTON, HTLEFT, HTRIGHT, HTTOP, HTBOTTOM, HTTOPLEFT,
-                         HTTOPRIGHT, HTBOTTOMLEFT, HTBOTTOMRIGHT}) {
-        EXPECT_EQ(hits[none], 0) << none;
-    }
+    // No minimize or maximize button, no sizing edge: nothing from HTMINBUTTON to HTSIZELAST.
+    EXPECT_TRUE(hits.contains(HTCLOSE) &&
+                hits.lower_bound(HTMINBUTTON) == hits.upper_bound(HTSIZELAST));
     PostMessageW(window_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(RunPosted(), 0);
     EXPECT_FALSE(IsWindow(window_->Handle()));
@@ -282,31 +254,26 @@ TEST_F(FrmMainWindowTest, ClosesByTheCloseBoxAlone) {
 
 // With no "sDecimal" in the user's settings, the separator keys type nothing, silently.
 TEST_F(FrmMainWindowTest, MissingSeparatorValueMakesTheSeparatorKeysSilent) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0,
-                              KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr),
-              0);
+    const wchar_t* key = L"Control Panel\\International";
     wchar_t saved[8] = {};
     DWORD size = sizeof saved;
-    const bool held = RegQueryValueExW(key, L"sDecimal", nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(saved), &size) == 0;
-    RegDeleteValueW(key, L"sDecimal");
+    const bool held = RegGetValueW(HKEY_CURRENT_USER, key, L"sDecimal", RRF_RT_REG_SZ, nullptr,
+                                   saved, &size) == 0;
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"sDecimal");
     settings::WindowsRegistry registry;
     Open(registry);
     if (held) {
-        RegSetValueExW(key, L"sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), size);
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, L"sDecimal", REG_SZ, saved, size);
     }
-    RegCloseKey(key);
     Chars(u"1.,2");
     RunPosted();
     EXPECT_EQ(window_->Text({Text1, 0}), u"12");
     EXPECT_EQ(beeps, 0);
 }
 
-// Under each system code page: a separator of the page's own, a character of more than one
-// byte, typed and pasted.
+// Under each system code page: a separator of the page's own (what it types) and a character
+// that has no single-byte code, typed and pasted.
 TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
-    // The separator, what it types, and a character that has no single-byte code.
     const std::map<UINT, std::array<std::u16string, 3>> cases = {
         {1252, {u"\u00B7", u"\u00B7", u"\u0142"}}, {1250, {u"\u0142", u"\u0142", u"\u0416"}},
         {1251, {u"\u0416", u"\u0416", u"\u0142"}}, {932, {u"\uFF61", u"\uFF61", u"\u3042"}},
@@ -317,11 +284,25 @@ TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
     Open(separator);
     Chars(u"1." + multiByte + u"5");
     RunPosted();
-    const std::u16string pasted = u"2," + multiByte + u"5";
-    SetClipboard(pasted.c_str(), (pasted.size() + 1) * 2);
+    SetClipboard(u"2," + multiByte + u"5");
     SendMessageW(GetFocus(), WM_PASTE, 0, 0);
     EXPECT_EQ(window_->Text({Text1, 0}), u"1" + typed + u"52" + typed + u"5");
     EXPECT_EQ(beeps, 2);
+}
+
+// The warning, answered from its own modal loop as soon as it shows (which then ends the test's
+// loop), keeps the results and gives the focus back; Enter on the focused "Exit" ends the loop.
+std::wstring shown;
+void CALLBACK AnswerWarning(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND box = FindWindowW(L"#32770", L"Attenzione");
+    if (box && IsWindowVisible(box)) {
+        KillTimer(nullptr, timer);
+        wchar_t text[64] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 64);
+        shown = text + std::wstring(GetWindow(box, GW_OWNER) ? L" (owned)" : L"");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        PostQuitMessage(kStopped);
+    }
 }
 
 TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
@@ -331,29 +312,15 @@ TEST_F(FrmMainWindowTest, WarnsKeepingResultsAndFocusAndExitEnds) {
     Keys({VK_RETURN});
     RunPosted();
     window_->SetText({Text1, 1}, u"");
+    SetTimer(nullptr, 0, 20, &AnswerWarning);
     Keys({VK_RETURN});
-    std::wstring shown;
-    std::thread answerer([&, thread = GetCurrentThreadId()] {
-        HWND box = nullptr;
-        for (int i = 0; i < 500 && !(box && IsWindowVisible(box)); ++i) {
-            box = FindWindowW(L"#32770", L"Attenzione");
-            Sleep(20);
-        }
-        wchar_t text[64] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 64);
-        shown =
-            text + std::wstring(GetWindow(box, GW_OWNER) == window_->Handle() ? L" (owned)" : L"");
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        PostThreadMessageW(thread, WM_QUIT, kStopped, 0);
-    });
     window_->Run();
-    answerer.join();
     EXPECT_EQ(shown, L"Controllare parametri inseriti (owned)");
-    EXPECT_EQ(Results(), u"9 48 0");
+    EXPECT_EQ(Results(), u"9:48:0");
     EXPECT_EQ(GetActiveWindow(), window_->Handle());
     EXPECT_EQ(GetFocus(), Control({Text1, 1}));
     SetFocus(Control({Command1, 1}));
-    Keys({VK_RETURN});  // Enter presses the focused "Exit", which ends the message loop
+    Keys({VK_RETURN});
     EXPECT_EQ(RunPosted(), 0);
 }
 
