@@ -463,6 +463,14 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
                 return received ? CallWindowProcW(editProc_, box, WM_CHAR, *received, lParam) : 0;
             }
             break;
+        case WM_KEYDOWN:
+            // Shift+Insert pastes within the edit control itself, past WM_PASTE: so it is
+            // pasted here, as WM_PASTE is.
+            if (!input || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 ||
+                GetKeyState(VK_CONTROL) < 0) {
+                break;
+            }
+            [[fallthrough]];
         case WM_PASTE:
             if (input) {
                 const std::wstring inserted = Wide(form_.TypedText(name.index, ClipboardText()));

@@ -272,7 +272,7 @@ TEST_F(FrmMainWindowTest, MissingSeparatorValueMakesTheSeparatorKeysSilent) {
 }
 
 // Under each system code page: a separator of the page's own (what it types) and a character
-// that has no single-byte code, typed and pasted.
+// that has no single-byte code, typed and pasted with Shift+Insert.
 TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
     const std::map<UINT, std::array<std::u16string, 3>> cases = {
         {1252, {u"\u00B7", u"\u00B7", u"\u0142"}}, {1250, {u"\u0142", u"\u0142", u"\u0416"}},
@@ -285,7 +285,8 @@ TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
     Chars(u"1." + multiByte + u"5");
     RunPosted();
     SetClipboard(u"2," + multiByte + u"5");
-    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+    Keys({VK_SHIFT, VK_INSERT, VK_SHIFT});
+    RunPosted();
     EXPECT_EQ(window_->Text({Text1, 0}), u"1" + typed + u"52" + typed + u"5");
     EXPECT_EQ(beeps, 2);
 }
