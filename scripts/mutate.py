@@ -96,6 +96,7 @@ FAULTS = [
 WINDOWS_FAULTS = [
     ("paste unfiltered", "faces/win32/frm_main_window.cpp", "        case WM_PASTE:", "        case WM_PASTE + 0x10000:"),
     ("typing unfiltered", "faces/win32/frm_main_window.cpp", "        case WM_CHAR:\n", "        case WM_CHAR + 0x10000:\n"),
+    ("Shift+Insert unfiltered", "faces/win32/frm_main_window.cpp", "wParam != VK_INSERT ||", "wParam != VK_INSERT + 1000 ||"),
     ("composed characters unfiltered", "faces/win32/frm_main_window.cpp", "        case WM_IME_CHAR:", "        case WM_IME_CHAR + 0x10000:"),
     ("paste to the terminator", "faces/win32/frm_main_window.cpp", "text = all.substr(0, all.find(u'\\0'));", "text = block;"),
     ("another beep", "faces/win32/frm_main_window.cpp", "MessageBeep(MB_OK);", "MessageBeep(MB_ICONHAND);"),
