@@ -115,6 +115,7 @@ WINDOWS_FAULTS = [
     ("default character on UTF-8", "encoding/ansi_code_page_windows.cpp", "arguments.defaultCharacter ? \"?\" : nullptr", "\"?\""),
     ("UTF-8 takes flags", "encoding/code_page_arguments.cpp", "        case 65001:  // UTF-8\n", ""),
     ("separator value name", "settings/decimal_separator.h", "u\"sDecimal\"", "u\"sDecimals\""),
+    ("pixels truncated", "ui/frm_main_design.cpp", "std::lround(static_cast<double>(twips) * dpi / kTwipsPerInch)", "static_cast<long>(static_cast<double>(twips) * dpi / kTwipsPerInch)"),
 ]
 
 
