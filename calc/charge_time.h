@@ -30,11 +30,8 @@ struct Results {
 };
 using Outcome = std::variant<Rejected, Failed, Results>;
 
-// The warning the user sees for a rejected input: text, title, and the message-box style
-// (an OK button with the error icon).
+// The warning the user is shown for a rejected input.
 inline constexpr std::u16string_view kWarningText = u"Controllare parametri inseriti";
-inline constexpr std::u16string_view kWarningTitle = u"Attenzione";
-inline constexpr int kWarningStyle = 16;
 
 // The charge time in hours, to the last bit as the surcharge's steps give it; nothing when the
 // arithmetic yields a NaN, a division by zero or an overflow.

@@ -10,10 +10,9 @@
 namespace brenvol::ui {
 namespace {
 
-constexpr ControlName kCurrent{ControlArray::Text1, 0};
-constexpr ControlName kCapacity{ControlArray::Text1, 1};
-constexpr ControlName kResults[] = {
-    {ControlArray::Text2, 0}, {ControlArray::Text2, 1}, {ControlArray::Text2, 2}};
+// The warning's message box: its title, and an OK button with the error icon.
+constexpr std::u16string_view kWarningTitle = u"Attenzione";
+constexpr int kWarningStyle = 16;
 
 }  // namespace
 
@@ -23,7 +22,8 @@ frmMain::frmMain(FrmMainFace& face, NumberFormatSource numberFormat)
 void frmMain::Form_Load(settings::RegistryApi& registry) {
     settings::REG_Function reader(registry, *this);
     decimalSeparator_ = settings::LoadDecimalSeparator(reader);
-    for (ControlName box : {kCurrent, kCapacity, kResults[0], kResults[1], kResults[2]}) {
+    for (ControlName box :
+         {kCurrentBox, kCapacityBox, kResultBoxes[0], kResultBoxes[1], kResultBoxes[2]}) {
         face_.SetText(box, u"");
     }
 }
@@ -47,15 +47,15 @@ void frmMain::Text1_KeyPress(int /*index*/, std::int16_t& keyAscii) {
 void frmMain::Command1_Click(int index) {
     if (index == 0) {
         const auto outcome =
-            calc::Calculate(face_.Text(kCurrent), face_.Text(kCapacity), numberFormat_());
+            calc::Calculate(face_.Text(kCurrentBox), face_.Text(kCapacityBox), numberFormat_());
         if (const auto* results = std::get_if<calc::Results>(&outcome)) {
-            face_.SetText(kResults[0], results->hours);
-            face_.SetText(kResults[1], results->minutes);
-            face_.SetText(kResults[2], results->seconds);
+            face_.SetText(kResultBoxes[0], results->hours);
+            face_.SetText(kResultBoxes[1], results->minutes);
+            face_.SetText(kResultBoxes[2], results->seconds);
         } else {
             // A failure gets the rejection's warning too: silence would leave the user
             // without an answer.
-            ShowMessage(calc::kWarningText, calc::kWarningTitle, calc::kWarningStyle);
+            ShowMessage(calc::kWarningText, kWarningTitle, kWarningStyle);
         }
     } else if (index == 1) {
         face_.Close();
@@ -95,20 +95,6 @@ void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, i
     // closes.
     if (focus) {
         face_.SetFocus(*focus);
-    }
-}
-
-std::optional<char16_t> CtrlCharacter(char16_t key) {
-    if (key >= u'A' && key <= u'_') {
-        return static_cast<char16_t>(key - u'@');  // A-Z, [ \ ] ^ _: 1 to 31
-    }
-    switch (key) {
-        case u'\b':
-            return u'\x7F';
-        case u'\r':
-            return u'\n';
-        default:
-            return std::nullopt;
     }
 }
 

@@ -58,8 +58,6 @@ public:
     // 0: "Calcola"; 1: "Exit"; any other index does nothing.
     void Command1_Click(int index);
 
-    // The keystroke rule with the window's separator; beeps when the rule refuses.
-    std::int16_t FilterKey(std::int16_t code);
     const std::u16string& DecimalSeparator() const { return decimalSeparator_; }
 
     // A character typed into Text1(index), in UTF-16, through Text1_KeyPress: what the box is
@@ -72,18 +70,13 @@ public:
     std::u16string TypedText(int index, std::u16string_view text);
 
 private:
+    // The keystroke rule with the window's separator; beeps when the rule refuses.
+    std::int16_t FilterKey(std::int16_t code);
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
 
     FrmMainFace& face_;
     NumberFormatSource numberFormat_;
     std::u16string decimalSeparator_;
 };
-
-// The character that Ctrl with a key types, as Windows delivers it: Ctrl+A to Ctrl+Z the
-// control codes 1 to 26, Ctrl+[ Escape, Ctrl+\ 28, Ctrl+] 29, Ctrl+^ 30, Ctrl+_ 31,
-// Ctrl+Backspace 127 and Ctrl+Enter a line feed. Nothing for any other key: Ctrl with a digit
-// or other punctuation types nothing, so it neither beeps nor inserts.
-// `key`: the character on the key, a letter in capitals ('\b' for Backspace, '\r' for Enter).
-std::optional<char16_t> CtrlCharacter(char16_t key);
 
 }  // namespace brenvol::ui

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "settings/reg_function.h"
+
 namespace brenvol::ui {
 namespace {
 
@@ -13,6 +15,8 @@ using enum ControlKind;
 using enum FontFace;
 using enum Alignment;
 
+// The application's title, which the window and its frame bear too.
+constexpr std::u16string_view kTitle = settings::kApplicationTitle;
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kDarkGreen{0, 128, 0};
 constexpr Rgb kDarkRed{64, 0, 0};
@@ -25,7 +29,7 @@ constexpr Colour kBoxText{SystemColour::WindowText};
 // clang-format off
 constexpr std::array<ControlDesign, 15> kControls{{
 //   name            kind    frame  left   top  width height caption                       font     text         background  align  enabled tab
-    {{Frame1, 0},    Frame,  false,   30,  930, 3195, 1110, u"Brenvol",                   Default, kRed,        kFrameBack, Left,   true,   8},
+    {{Frame1, 0},    Frame,  false,   30,  930, 3195, 1110, kTitle,                       Default, kRed,        kFrameBack, Left,   true,   8},
     {{Text2, 2},     TextBox, true, 2325,  615,  510,  285, u"",                          Bold,    kBoxText,    kBoxBack,   Centre, false, 14},
     {{Text2, 1},     TextBox, true, 1350,  600,  510,  285, u"",                          Bold,    kBoxText,    kBoxBack,   Centre, false, 13},
     {{Text2, 0},     TextBox, true,  360,  585,  510,  285, u"",                          Bold,    kBoxText,    kBoxBack,   Centre, false, 12},
@@ -45,7 +49,7 @@ constexpr std::array<ControlDesign, 15> kControls{{
 
 }  // namespace
 
-const WindowDesign kFrmMainWindow{u"Brenvol", 3300, 2610, SystemColour::ActiveBorder, Rgb{0, 0, 0}};
+const WindowDesign kFrmMainWindow{kTitle, 3300, 2610, SystemColour::ActiveBorder, Rgb{0, 0, 0}};
 
 std::span<const ControlDesign> FrmMainControls() {
     return kControls;

@@ -77,6 +77,13 @@ struct WindowDesign {
 
 extern const WindowDesign kFrmMainWindow;
 
+// The boxes by their roles: the charging current, the pack's capacity, and the hours, minutes
+// and seconds of the result.
+inline constexpr ControlName kCurrentBox{ControlArray::Text1, 0};
+inline constexpr ControlName kCapacityBox{ControlArray::Text1, 1};
+inline constexpr ControlName kResultBoxes[] = {
+    {ControlArray::Text2, 0}, {ControlArray::Text2, 1}, {ControlArray::Text2, 2}};
+
 // The window's default button, which Enter presses: "Calcola".
 inline constexpr ControlName kDefaultButton{ControlArray::Command1, 0};
 

@@ -99,13 +99,13 @@ HFONT CreateMessageFont(int dpi) {
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-void RegisterWindowClass(HINSTANCE instance) {
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, kClassName, &windowClass)) {
         return;
     }
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;  // replaced per window once it is created
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = static_cast<HICON>(
@@ -130,7 +130,7 @@ FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat)
     : form_(*this, std::move(numberFormat)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterWindowClass(instance);
+    RegisterWindowClass(instance, &WindowProc);
     // No input method in any control: none is made for each as it is created.
     ImmDisableIME(0);
     // Made at the system's DPI, the window's own unless it opens on another screen: every
@@ -140,12 +140,10 @@ FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
     const SIZE size = FrameSize(dpi_);
     const std::wstring caption = Wide(ui::kFrmMainWindow.caption);
     window_ = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+                              CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
     if (!window_) {
         throw std::runtime_error("cannot create frmMain");
     }
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
     CreateControls();
     if (const int own = static_cast<int>(GetDpiForWindow(window_)); own != dpi_) {
         Place(own);
@@ -159,6 +157,9 @@ FrmMainWindow::~FrmMainWindow() {
         DestroyWindow(window_);
     }
     DeleteFonts();
+    for (const auto& [colour, brush] : solidBrushes_) {
+        DeleteObject(brush);
+    }
 }
 
 void FrmMainWindow::CreateFonts(int dpi) {
@@ -335,7 +336,16 @@ HBRUSH FrmMainWindow::Brush(const ui::Colour& colour) const {
     if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
         return GetSysColorBrush(static_cast<int>(*system));
     }
-    return nullptr;  // the design gives no control a background of fixed colour
+    const auto* rgb = std::get_if<ui::Rgb>(&colour);
+    if (!rgb) {
+        return nullptr;  // the toolkit's own
+    }
+    const COLORREF fixed = RGB(rgb->red, rgb->green, rgb->blue);
+    HBRUSH& brush = solidBrushes_[fixed];
+    if (!brush) {
+        brush = CreateSolidBrush(fixed);
+    }
+    return brush;
 }
 
 const FrmMainWindow::Control* FrmMainWindow::Find(HWND handle) const {
@@ -376,12 +386,19 @@ void FrmMainWindow::DrawLabels(HDC dc) const {
 
 LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
+    // The window knows its object from its first message on, WM_NCCREATE.
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<FrmMainWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
     auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wParam, lParam)
+    return self ? self->OnMessage(message, wParam, lParam)
                 : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND: {
             const Control* control = Find(reinterpret_cast<HWND>(lParam));
@@ -410,7 +427,7 @@ LRESULT FrmMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(dc, &client, Brush(ui::kFrmMainWindow.background));
             // Frame1's inside has the frame's own background.
             const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
-            RECT inside;
+            RECT inside{};
             GetWindowRect(ControlHandle(frame.name), &inside);
             MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
             FillRect(dc, &inside, Brush(frame.background));

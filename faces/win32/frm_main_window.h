@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,7 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Colours(HDC dc, HWND control);
     std::u16string ClipboardText() const;
@@ -79,7 +80,8 @@ private:
     int dpi_ = 96;
     HFONT regular_ = nullptr, bold_ = nullptr, message_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
-    WNDPROC editProc_ = nullptr;  // the system's, under the boxes' own
+    WNDPROC editProc_ = nullptr;                       // the system's, under the boxes' own
+    mutable std::map<COLORREF, HBRUSH> solidBrushes_;  // for the design's fixed colours
     ui::frmMain form_;
 };
 
