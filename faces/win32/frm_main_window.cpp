@@ -77,9 +77,9 @@ ControlClass ClassOf(const ControlDesign& design) {
                         WS_TABSTOP,
                     0};
         case ControlKind::Label:
-            break;  // drawn by the window itself
+            break;  // no window: drawn by the window itself
     }
-    return {L"STATIC", 0, 0};
+    return {nullptr, 0, 0};
 }
 
 HFONT CreateArial(int dpi, int weight) {
