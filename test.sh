@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the Linux suite, then the Windows one
+# Installs what is missing, builds, and runs every test: the Linux suite (the window also as a
+# Wayland client of GNOME's compositor), then the Windows one
 # (cross-built with MinGW, run under Wine). Exits non-zero on any failure.
 #   --skip-windows   leave out the Windows suite (also BRENVOL_SKIP_WINDOWS=1)
 #   --sanitize       also run the Linux suite built with AddressSanitizer and UBSan
@@ -26,6 +27,7 @@ done
 source scripts/setup.sh
 
 brenvol_install_packages
+brenvol_install_packages BRENVOL_WAYLAND_PACKAGES
 brenvol_build
 ctest --preset default -j "$(nproc)"
 

@@ -17,6 +17,13 @@
 BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation
     fonts-dejavu-core desktop-file-utils appstream dpkg-dev lintian clang-format)
 
+# The window's test under Wayland, with real keys:
+#   mutter        GNOME's compositor, nested in an X server with a keyboard seat
+#   qt6-wayland   Qt's Wayland plugin
+#   dbus-daemon   the D-Bus session the compositor needs (dbus-run-session)
+#   xdotool, xvfb the keys, and the X server it nests in
+BRENVOL_WAYLAND_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb)
+
 # The Windows suite, cross-built and run under Wine:
 #   g++-mingw-w64-x86-64-posix   the cross-compiler (posix threads, which GoogleTest needs)
 #   googletest                   GoogleTest's sources, built for Windows

@@ -7,8 +7,6 @@ namespace brenvol::settings {
 namespace {
 
 constexpr std::size_t kMaxKeyNameLength = 255;
-constexpr std::uint32_t kCreatedNewKey = 1;
-constexpr std::uint32_t kOpenedExistingKey = 2;
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -90,16 +88,12 @@ bool MemoryRegistry::HasKey(KeyHandle root, std::string_view subKey) const {
 }
 
 std::int32_t MemoryRegistry::CreateKey(KeyHandle parent, const std::string& subKey,
-                                       std::uint32_t /*reserved*/, const std::string& /*className*/,
-                                       std::uint32_t /*options*/, std::uint32_t /*access*/,
-                                       const SecurityAttributes& /*security*/, KeyHandle& key,
-                                       std::uint32_t& disposition) {
+                                       std::uint32_t /*access*/, KeyHandle& key) {
     std::int32_t error = kSuccess;
     const auto path = PathOf(parent, subKey, error);
     if (!path) {
         return error;
     }
-    disposition = keys_.count(*path) != 0 ? kOpenedExistingKey : kCreatedNewKey;
     Create(*path);
     key = nextHandle_;
     nextHandle_ += 4;

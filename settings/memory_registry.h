@@ -22,10 +22,8 @@ public:
                   std::string data, std::uint32_t type = kRegSz);
     bool HasKey(KeyHandle root, std::string_view subKey) const;
 
-    std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t reserved,
-                           const std::string& className, std::uint32_t options,
-                           std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
-                           std::uint32_t& disposition) override;
+    std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t access,
+                           KeyHandle& key) override;
     std::int32_t QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                             unsigned char* data, std::uint32_t& size) override;
     std::int32_t CloseKey(KeyHandle key) override;

@@ -74,9 +74,7 @@ std::u16string REG_Function::GetRegistry(std::u16string_view rootKeyText,
     try {
         const KeyHandle root = ParseRoot(rootKeyText);
         KeyHandle key = 0;
-        std::uint32_t disposition = 0;
-        if (registry_.CreateKey(root, encoding::ToAnsi(subKey), 0, "", 0, kAccess,
-                                SecurityAttributes{}, key, disposition) != kSuccess) {
+        if (registry_.CreateKey(root, encoding::ToAnsi(subKey), kAccess, key) != kSuccess) {
             return Concat(u"ERROR OPENING SUBKEY '", subKey, u"'");
         }
         openKey = key;

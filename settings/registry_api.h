@@ -28,12 +28,6 @@ inline constexpr std::uint32_t kQueryValue = 0x1;
 inline constexpr std::uint32_t kEnumerateSubKeys = 0x8;
 inline constexpr std::uint32_t kNotify = 0x10;
 
-struct SecurityAttributes {
-    std::uint32_t length = 0;
-    void* securityDescriptor = nullptr;
-    bool inheritHandle = false;
-};
-
 // Raised by an operation that cannot be called at all, such as a missing entry point. `number`
 // and the message are what the user is told.
 class RegistryCallError : public std::runtime_error {
@@ -50,12 +44,10 @@ class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
 
-    // Opens `subKey` under `parent`, creating it, empty, when it does not exist.
+    // Opens `subKey` under `parent` with `access` into `key`, creating it, empty and lasting,
+    // with no class and the default security, when it does not exist.
     virtual std::int32_t CreateKey(KeyHandle parent, const std::string& subKey,
-                                   std::uint32_t reserved, const std::string& className,
-                                   std::uint32_t options, std::uint32_t access,
-                                   const SecurityAttributes& security, KeyHandle& key,
-                                   std::uint32_t& disposition) = 0;
+                                   std::uint32_t access, KeyHandle& key) = 0;
 
     // Copies a value's data into `data`, which holds `size` bytes. On success `size` becomes the
     // data's size in bytes, a text's terminating NUL included; when the data does not fit, the

@@ -12,21 +12,15 @@ HKEY ToHkey(KeyHandle key) {
 }  // namespace
 
 std::int32_t WindowsRegistry::CreateKey(KeyHandle parent, const std::string& subKey,
-                                        std::uint32_t reserved, const std::string& className,
-                                        std::uint32_t options, std::uint32_t access,
-                                        const SecurityAttributes& security, KeyHandle& key,
-                                        std::uint32_t& disposition) {
+                                        std::uint32_t access, KeyHandle& key) {
+    // Empty attributes: no security descriptor, so the default one, and no inheritance.
     SECURITY_ATTRIBUTES attributes{};
-    attributes.nLength = security.length;
-    attributes.lpSecurityDescriptor = security.securityDescriptor;
-    attributes.bInheritHandle = security.inheritHandle ? TRUE : FALSE;
-    std::string classText = className;  // the entry point takes a writable text
+    char noClass[] = "";  // the entry point takes a writable text
     HKEY opened = nullptr;
-    DWORD created = 0;
-    const LONG result = RegCreateKeyExA(ToHkey(parent), subKey.c_str(), reserved, classText.data(),
-                                        options, access, &attributes, &opened, &created);
+    const LONG result =
+        RegCreateKeyExA(ToHkey(parent), subKey.c_str(), 0, noClass, REG_OPTION_NON_VOLATILE, access,
+                        &attributes, &opened, nullptr);
     key = reinterpret_cast<KeyHandle>(opened);
-    disposition = created;
     return result;
 }
 

@@ -254,17 +254,17 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
             const auto typed = TypedCharacter(key->key(), key->modifiers());
-            if (typed) {
-                if (*typed == kTypesNothing) {
-                    return true;
-                }
-                const auto received = form_.TypedCharacter(index, *typed);
+            if (typed.kind == TypedKey::Kind::TypesNothing) {
+                return true;
+            }
+            if (typed.kind == TypedKey::Kind::Types) {
+                const auto received = form_.TypedCharacter(index, typed.character);
                 if (!received) {
                     return true;
                 }
                 // Editing keys that pass (Backspace, Tab, Enter, Escape) get the toolkit's
                 // ordinary handling; a character is inserted as the one it became.
-                if (*received < u' ' && *received == *typed) {
+                if (*received < u' ' && *received == typed.character) {
                     return false;
                 }
                 box->insert(QString(QChar(*received)));

@@ -1,5 +1,7 @@
 #include "faces/qt/typed_character.h"
 
+#include <optional>
+
 namespace brenvol::qt {
 namespace {
 
@@ -27,7 +29,7 @@ std::optional<char16_t> CtrlCharacter(char16_t key) {
 
 }  // namespace
 
-std::optional<char16_t> TypedCharacter(int key, Qt::KeyboardModifiers modifiers) {
+TypedKey TypedCharacter(int key, Qt::KeyboardModifiers modifiers) {
     const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier);
     // Ctrl with Alt is AltGr on Windows, which types the key's character.
@@ -35,9 +37,9 @@ std::optional<char16_t> TypedCharacter(int key, Qt::KeyboardModifiers modifiers)
     char16_t base = 0;
     switch (key) {
         case Qt::Key_Escape:
-            return u'\x1B';
+            return {TypedKey::Kind::Types, u'\x1B'};
         case Qt::Key_Tab:
-            return u'\t';
+            return {TypedKey::Kind::Types, u'\t'};
         case Qt::Key_Backspace:
             base = u'\b';
             break;
@@ -47,18 +49,20 @@ std::optional<char16_t> TypedCharacter(int key, Qt::KeyboardModifiers modifiers)
             break;
         default:
             if (key <= 0 || key >= kFirstNonCharacterKey) {
-                return std::nullopt;
+                return {TypedKey::Kind::BoxOwn};
             }
             if (modifiers.testFlag(Qt::MetaModifier) || (alt && !ctrl)) {
-                return kTypesNothing;
+                return {TypedKey::Kind::TypesNothing};
             }
             // A character beyond 16 bits has no code in the code page either.
             base = key <= 0xFFFF ? static_cast<char16_t>(key) : u'\uFFFD';
     }
     if (ctrlAlone) {
-        return CtrlCharacter(base).value_or(kTypesNothing);
+        const auto ctrlled = CtrlCharacter(base);
+        return ctrlled ? TypedKey{TypedKey::Kind::Types, *ctrlled}
+                       : TypedKey{TypedKey::Kind::TypesNothing};
     }
-    return base;
+    return {TypedKey::Kind::Types, base};
 }
 
 }  // namespace brenvol::qt

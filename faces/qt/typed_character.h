@@ -3,18 +3,20 @@
 //
 // The character comes from the key and its modifiers, not from the event's text, which differs
 // between platforms: Ctrl+A to Ctrl+Z are the control codes 1 to 26 everywhere. Keys that are
-// not characters (arrows, Home, End, Delete, function keys, Shift+Tab) give nothing and stay the
-// box's own. A character key that types nothing, as with Alt, gives u'\0': the box must not see
-// it, since some platforms would insert its text all the same.
+// not characters (arrows, Home, End, Delete, function keys, Shift+Tab) stay the box's own. A
+// character key that types nothing, as with Alt, must not reach the box, since some platforms
+// would insert its text all the same.
 #pragma once
 
 #include <QKeyEvent>
-#include <optional>
 
 namespace brenvol::qt {
 
-inline constexpr char16_t kTypesNothing = u'\0';
+struct TypedKey {
+    enum class Kind { BoxOwn, TypesNothing, Types } kind;
+    char16_t character = 0;  // what it types
+};
 
-std::optional<char16_t> TypedCharacter(int key, Qt::KeyboardModifiers modifiers);
+TypedKey TypedCharacter(int key, Qt::KeyboardModifiers modifiers);
 
 }  // namespace brenvol::qt

@@ -21,9 +21,10 @@ foreach(file usr/bin/brenvol usr/bin/brenvol-cli usr/share/applications/org.bren
     endif()
 endforeach()
 
-execute_process(COMMAND dpkg-deb --field ${deb} Depends Section Maintainer Description
+execute_process(COMMAND dpkg-deb --field ${deb} Depends Recommends Section Maintainer Description
     OUTPUT_VARIABLE fields)
 foreach(expected "fonts-liberation" "fonts-dejavu-core" "libqt6widgets6" "libc6"
+        "Recommends: qt6-wayland"
         "Section: utils" "Maintainer: .+ <.+@.+>" "Description: charge time")
     if(NOT fields MATCHES "${expected}")
         message(FATAL_ERROR "the package's control fields lack '${expected}':\n${fields}")

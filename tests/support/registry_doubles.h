@@ -34,15 +34,12 @@ public:
     std::size_t OpenHandles() const { return open_.size(); }
     std::uint32_t lastAccess = 0, lastType = 0, lastSize = 0;
 
-    std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t reserved,
-                           const std::string& className, std::uint32_t options,
-                           std::uint32_t access, const SecurityAttributes& security, KeyHandle& key,
-                           std::uint32_t& disposition) override {
+    std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t access,
+                           KeyHandle& key) override {
         lastAccess = access;
         std::int32_t code = Injected(Operation::CreateKey);
         if (code == kNone) {
-            code = MemoryRegistry::CreateKey(parent, subKey, reserved, className, options, access,
-                                             security, key, disposition);
+            code = MemoryRegistry::CreateKey(parent, subKey, access, key);
             code == kSuccess ? void(open_.insert(key)) : void();
         }
         return code;
