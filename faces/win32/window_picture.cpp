@@ -30,12 +30,12 @@ T Get(const std::vector<char>& in, std::size_t at) {
 
 }  // namespace
 
-Picture CaptureClientArea(HWND window) {
+RgbPicture CaptureClientArea(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT client;
     GetClientRect(window, &client);
-    Picture picture{client.right, client.bottom, {}};
+    RgbPicture picture{client.right, client.bottom, {}};
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -65,7 +65,7 @@ Picture CaptureClientArea(HWND window) {
     return picture;
 }
 
-bool WriteBmp(const Picture& picture, const std::string& path) {
+bool WriteBmp(const RgbPicture& picture, const std::string& path) {
     const int rowBytes = RowBytes(picture.width);
     const auto dataSize = static_cast<std::uint32_t>(rowBytes * picture.height);
     std::vector<char> out{'B', 'M'};
@@ -94,7 +94,7 @@ bool WriteBmp(const Picture& picture, const std::string& path) {
     return static_cast<bool>(file);
 }
 
-std::optional<Picture> ReadBmp(const std::string& path) {
+std::optional<RgbPicture> ReadBmp(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     const std::vector<char> in{std::istreambuf_iterator<char>(file), {}};
     if (in.size() < kHeaderSize || in[0] != 'B' || in[1] != 'M' ||
@@ -104,7 +104,7 @@ std::optional<Picture> ReadBmp(const std::string& path) {
     const auto offset = Get<std::uint32_t>(in, 10);
     const auto width = Get<std::int32_t>(in, 18);
     const auto height = Get<std::int32_t>(in, 22);
-    Picture picture{width, height < 0 ? -height : height, {}};
+    RgbPicture picture{width, height < 0 ? -height : height, {}};
     const int rowBytes = RowBytes(width);
     if (width <= 0 || in.size() < offset + static_cast<std::size_t>(rowBytes) * picture.height) {
         return std::nullopt;

@@ -4,23 +4,18 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "faces/rgb_picture.h"
 
 namespace brenvol::win32 {
 
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;  // top row first, three bytes a pixel
-};
-
 // Once every pending paint is done.
-Picture CaptureClientArea(HWND window);
+RgbPicture CaptureClientArea(HWND window);
 
 // A 24-bit BMP file.
-bool WriteBmp(const Picture& picture, const std::string& path);
-std::optional<Picture> ReadBmp(const std::string& path);
+bool WriteBmp(const RgbPicture& picture, const std::string& path);
+std::optional<RgbPicture> ReadBmp(const std::string& path);
 
 }  // namespace brenvol::win32

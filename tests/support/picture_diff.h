@@ -2,22 +2,16 @@
 // geometry, colours, fonts, alignment and which control is drawn over which.
 #pragma once
 
-#include <cstdint>
 #include <cstdlib>
-#include <vector>
+
+#include "faces/rgb_picture.h"
 
 namespace brenvol::test {
-
-struct RgbPicture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;  // top row first, three bytes a pixel
-};
 
 inline constexpr int kAllowedPixels = 6;  // of smoothing; a change of the design moves many more
 
 // Pixels that differ by more than a trace, shown red in `diff`; another size differs everywhere.
-template <typename Picture>
-int DifferingPixels(const Picture& got, const Picture& want, Picture& diff) {
+inline int DifferingPixels(const RgbPicture& got, const RgbPicture& want, RgbPicture& diff) {
     diff = got;
     if (got.width != want.width || got.height != want.height || want.rgb.empty()) {
         return 1 << 30;

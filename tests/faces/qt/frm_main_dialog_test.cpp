@@ -17,7 +17,7 @@ private slots:
 };
 
 // 220 x 174 pixels: the rows need no padding.
-brenvol::test::RgbPicture ToRgb(const QImage& image) {
+brenvol::RgbPicture ToRgb(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     return {rgb.width(), rgb.height(), {rgb.constBits(), rgb.constBits() + rgb.sizeInBytes()}};
 }
@@ -40,7 +40,7 @@ void FrmMainDialogTest::looksAndTabsAsDesigned() {
     f.control<QPushButton>("Command1(0)")->setFocus();
     const QImage got = f.window->grab().toImage();
     const QString reference = QStringLiteral(BRENVOL_PICTURES "/frm_main_dialog.png");
-    brenvol::test::RgbPicture diff;
+    brenvol::RgbPicture diff;
     const int differing =
         brenvol::test::DifferingPixels(ToRgb(got), ToRgb(QImage(reference)), diff);
     if (differing > brenvol::test::kAllowedPixels) {

@@ -83,10 +83,10 @@ protected:
         window_->SetText({Text1, 1}, u"700");
         SendMessageW(Control({Command1, 0}), BM_CLICK, 0, 0);
         SetFocus(Control({Command1, 0}));
-        const Picture got = CaptureClientArea(window_->Handle());
-        Picture diff;
+        const RgbPicture got = CaptureClientArea(window_->Handle());
+        RgbPicture diff;
         const int differing = test::DifferingPixels(
-            got, ReadBmp(BRENVOL_PICTURES "/" + name + ".bmp").value_or(Picture{}), diff);
+            got, ReadBmp(BRENVOL_PICTURES "/" + name + ".bmp").value_or(RgbPicture{}), diff);
         if (differing > test::kAllowedPixels) {
             WriteBmp(got, name + ".new.bmp");
             WriteBmp(diff, name + ".diff.bmp");
@@ -216,7 +216,7 @@ TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
     std::transform(roles, roles + 5, saved, GetSysColor);
     SetSysColors(5, roles, changed);
     window_->SetText({Text2, 0}, u"88");
-    const Picture got = CaptureClientArea(window_->Handle());
+    const RgbPicture got = CaptureClientArea(window_->Handle());
     SetSysColors(5, roles, saved);
     const auto colour = [&got](int x, int y) {
         return RGB(got.rgb[3 * (y * got.width + x)], got.rgb[3 * (y * got.width + x) + 1],
