@@ -1,4 +1,4 @@
-// Brenvol's start, as app/main.cpp does it, ended at the first paint.
+// Brenvol's start, as app/main_qt.cpp does it, ended at the first paint.
 #include <QApplication>
 
 #include "faces/qt/frm_main_dialog.h"

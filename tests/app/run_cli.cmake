@@ -1,27 +1,20 @@
 cmake_minimum_required(VERSION 3.25)
 
-# Runs brenvol-cli with the first ARGC - 4 of ARGS ("|"-joined, so that empty ones survive) and
-# checks its exit code against EXIT and its standard output against the regular expression
-# STDOUT. A rejection must print the warning, a failure some explanation.
-math(EXPR count "${ARGC} - 4")
-string(REPLACE "|" ";" args "${ARGS}")
-foreach(i RANGE 0 2)
-    set(a${i} "")
-    if(i LESS count)
-        list(GET args ${i} a${i})
+# cmake -DCLI=... -DEMULATOR=... -DEXIT=... -DSTDOUT=... -P run_cli.cmake -- ARGUMENTS...: runs
+# brenvol-cli with ARGUMENTS, empty ones included, and checks its exit code against EXIT and its
+# standard output against the regular expression STDOUT. A rejection must print the warning, a
+# failure some explanation.
+set(args "")
+set(after_dashes FALSE)
+foreach(i RANGE ${CMAKE_ARGC})
+    if(after_dashes AND i LESS CMAKE_ARGC)
+        string(APPEND args " [==[${CMAKE_ARGV${i}}]==]")  # an empty one survives
+    elseif(CMAKE_ARGV${i} STREQUAL "--")
+        set(after_dashes TRUE)
     endif()
 endforeach()
-# Quoted, each argument is passed even when empty.
-set(results RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(count EQUAL 0)
-    execute_process(COMMAND ${EMULATOR} ${CLI} ${results})
-elseif(count EQUAL 1)
-    execute_process(COMMAND ${EMULATOR} ${CLI} "${a0}" ${results})
-elseif(count EQUAL 2)
-    execute_process(COMMAND ${EMULATOR} ${CLI} "${a0}" "${a1}" ${results})
-else()
-    execute_process(COMMAND ${EMULATOR} ${CLI} "${a0}" "${a1}" "${a2}" ${results})
-endif()
+cmake_language(EVAL CODE "execute_process(COMMAND ${EMULATOR} [==[${CLI}]==]${args}
+    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)")
 string(STRIP "${out}" out)
 if(NOT code STREQUAL EXIT)
     message(FATAL_ERROR "exit code ${code}, expected ${EXIT}\nstdout: ${out}\nstderr: ${err}")
