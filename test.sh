@@ -26,8 +26,7 @@ while [ $# -gt 0 ]; do
 done
 source scripts/setup.sh
 
-brenvol_install_packages
-brenvol_install_packages BRENVOL_WAYLAND_PACKAGES
+brenvol_install_packages BRENVOL_PACKAGES BRENVOL_WAYLAND_PACKAGES
 brenvol_build
 ctest --preset default -j "$(nproc)"
 

@@ -5,8 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-brenvol_install_packages
-brenvol_install_packages BRENVOL_BENCH_PACKAGES
-cmake --preset bench >/dev/null
-cmake --build --preset bench --target calculate_bench >/dev/null
+brenvol_install_packages BRENVOL_PACKAGES BRENVOL_BENCH_PACKAGES
+brenvol_build bench calculate_bench >/dev/null
 build-bench/bench/calculate_bench --benchmark_min_time=1 "$@"

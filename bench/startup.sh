@@ -7,10 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-30}
 source scripts/setup.sh
-brenvol_install_packages
-brenvol_install_packages BRENVOL_BENCH_PACKAGES
-cmake --preset bench >/dev/null
-cmake --build --preset bench --target startup_brenvol startup_bare >/dev/null
+brenvol_install_packages BRENVOL_PACKAGES BRENVOL_BENCH_PACKAGES
+brenvol_build bench startup_brenvol startup_bare >/dev/null
 
 xvfb_dir=$(mktemp -d)
 scripts/xvfb.sh start "$xvfb_dir"

@@ -8,16 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-11}
 source scripts/setup.sh
-brenvol_install_packages
-brenvol_install_packages BRENVOL_WINDOWS_PACKAGES
+brenvol_install_packages BRENVOL_PACKAGES BRENVOL_WINDOWS_PACKAGES
 brenvol_build windows-bench >/dev/null
-
-export BRENVOL_WINE_DIR=$PWD/build-windows-bench/wine BRENVOL_WINE_PREFIX=bench LC_ALL=C
-export BRENVOL_XVFB_DIR=$BRENVOL_WINE_DIR/xvfb
-scripts/xvfb.sh start "$BRENVOL_XVFB_DIR"
-tests/wine/prefix.sh stop bench C  # a server left running would never let the start end
-tests/wine/prefix.sh start bench C
-trap 'tests/wine/prefix.sh stop bench C; scripts/xvfb.sh stop "$BRENVOL_XVFB_DIR"' EXIT
+brenvol_wine_display "$PWD/build-windows-bench/wine" bench C
 source scripts/wine-env.sh
 wineserver --persistent
 wine build-windows-bench/bench/startup_bare_win32.exe >/dev/null  # warm the server and caches

@@ -72,7 +72,7 @@ FAULTS = [
     ("active border grey", "ui/frm_main_design.cpp", "return {180, 180, 180};", "return {190, 190, 190};"),
     ("Alt types", "faces/qt/typed_character.cpp", "(alt && !ctrl)", "false"),
     ("Ctrl with AltGr", "faces/qt/typed_character.cpp", "const bool ctrlAlone = ctrl && !alt;", "const bool ctrlAlone = ctrl;"),
-    ("editing keys inserted", "faces/qt/frm_main_dialog.cpp", "*received < u' ' && *received == *typed", "false"),
+    ("editing keys inserted", "faces/qt/frm_main_dialog.cpp", "*received < u' ' && *received == typed.character", "false"),
     ("Shift+Insert unfiltered", "faces/qt/frm_main_dialog.cpp", "key->matches(QKeySequence::Paste)", "false"),
     ("keyless text unfiltered", "faces/qt/frm_main_dialog.cpp", "(key->key() == 0 || key->key() == Qt::Key_unknown)", "false"),
     ("navigation keys swallowed", "faces/qt/frm_main_dialog.cpp", "return false;  // navigation", "return true;  // navigation"),

@@ -52,18 +52,20 @@ brenvol_missing_packages() {
     done
 }
 
-# Installs the missing packages of the list named by $1 (default BRENVOL_PACKAGES). Calls apt
-# only when something is missing, and refreshes its lists first, since on a fresh machine they
-# may be empty or stale.
+# brenvol_install_packages [LIST...]: installs the missing packages of the lists named (default
+# BRENVOL_PACKAGES) in one go. Calls apt only when something is missing, and refreshes its lists
+# first, since on a fresh machine they may be empty or stale.
 brenvol_install_packages() {
-    local list=${1:-BRENVOL_PACKAGES}
-    if ! command -v dpkg-query >/dev/null; then
-        local -n wanted=$list
-        echo "Not a Debian system: install by hand: ${wanted[*]}" >&2
-        return 0
-    fi
-    local missing
-    missing=$(brenvol_missing_packages "$list")
+    local lists=("${@:-BRENVOL_PACKAGES}") list missing=""
+    for list in "${lists[@]}"; do
+        if ! command -v dpkg-query >/dev/null; then
+            local -n wanted=$list
+            echo "Not a Debian system: install by hand: ${wanted[*]}" >&2
+            continue
+        fi
+        missing+=$(brenvol_missing_packages "$list")$'\n'
+    done
+    missing=$(echo $missing)  # one line, or nothing
     [ -z "$missing" ] && return 0
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
@@ -74,9 +76,22 @@ brenvol_install_packages() {
         apt-get install -y -q --no-install-recommends $missing
 }
 
-# brenvol_build [PRESET]: configures and builds the preset (default: the Linux build in build/).
+# brenvol_build [PRESET [TARGET...]]: configures the preset (default: the Linux build in build/)
+# and builds the targets named, or all of it.
 brenvol_build() {
     local preset=${1:-default}
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" ${2:+--target "${@:2}"}
+}
+
+# brenvol_wine_display WINE_DIR PREFIX LOCALE: an X server without a screen, and the Wine prefix
+# PREFIX (tests/wine/prefix.sh) under LOCALE on it, for the rest of the calling script;
+# scripts/wine-run.sh and scripts/wine-env.sh then run programs there.
+brenvol_wine_display() {
+    export BRENVOL_WINE_DIR=$1 BRENVOL_WINE_PREFIX=$2 BRENVOL_XVFB_DIR=$1/xvfb LC_ALL=$3
+    scripts/xvfb.sh start "$BRENVOL_XVFB_DIR"
+    tests/wine/prefix.sh stop "$2" "$3"  # a server left running would never let the start end
+    tests/wine/prefix.sh start "$2" "$3"
+    # shellcheck disable=SC2064  # the names now, not at exit
+    trap "tests/wine/prefix.sh stop '$2' '$3'; scripts/xvfb.sh stop '$BRENVOL_XVFB_DIR'" EXIT
 }

@@ -11,7 +11,7 @@ trap '"$here/../../../scripts/xvfb.sh" stop "$dir"; rm -rf "$dir"' EXIT
 export DISPLAY=:$(cat "$dir/display") XDG_RUNTIME_DIR=$dir/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The compositor needs a D-Bus session; it and the client end with it.
-exec dbus-run-session -- bash -c '
+dbus-run-session -- bash -c '
     mutter --wayland --nested --no-x11 --wayland-display=brenvol >"$XDG_RUNTIME_DIR/mutter.log" 2>&1 &
     for _ in $(seq 100); do
         [ -S "$XDG_RUNTIME_DIR/brenvol" ] && break
