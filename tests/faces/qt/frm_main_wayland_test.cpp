@@ -25,23 +25,25 @@ void FrmMainWaylandTest::worksFromTheKeyboardAlone() {
     Press({"1", "period", "5", "a"});
     QTRY_COMPARE(current->text(), "1,5");
     QCOMPARE(f.window->beeps, 1);
-    Press({"Tab", "7", "Return"});
+    Press({"Tab", "7", "KP_Enter"});
     QTRY_COMPARE(f.results(), "6 32 0");
     QCOMPARE(QApplication::focusWidget(), capacity);
 
-    // The warning is closed with Enter; the box that had the focus takes the next keys.
+    // The warning, the window's own, is closed with Enter; the box that had the focus takes the
+    // next keys, and the results stay.
     QString warning;
     QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, [&warning] {
+    QObject::connect(&answerer, &QTimer::timeout, [&warning, &f] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box && box->isActiveWindow() && warning.isEmpty()) {
-            warning = box->windowTitle() + ": " + box->text();
+            warning = box->windowTitle() + ": " + box->text() + QString::number(box->icon()) +
+                      (box->parentWidget() == f.window.get() ? " owned" : "");
             Press({"Return"});
         }
     });
     answerer.start(50);
     Press({"BackSpace", "Return"});
-    QTRY_COMPARE(warning, "Attenzione: Controllare parametri inseriti");
+    QTRY_COMPARE(warning, "Attenzione: Controllare parametri inseriti3 owned");  // 3: Critical
     QTRY_VERIFY(f.window->isActiveWindow());
     QTRY_COMPARE(QApplication::focusWidget(), capacity);
     Press({"9", "Escape", "8"});
