@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,27 @@ bool IsAtLeastOne(std::string_view mantissa, std::size_t intDigits, std::string_
     }
     magnitude += negative ? -exp : exp;
     return magnitude >= 0;
+}
+
+// The value of a number in from_chars' form, correctly rounded: result_out_of_range when it is
+// too large for a double, or too small and not zero.
+std::errc ReadPlain(const char* first, const char* last, double& value) {
+#ifdef __cpp_lib_to_chars
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return end == last ? ec : std::errc::invalid_argument;
+#else
+    // A library without a floating from_chars (WebAssembly's): its C library's strtod reads the
+    // same form, as correctly rounded, with '.' as the only decimal point it knows.
+    const std::string text(first, last);
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size()) {
+        return std::errc::invalid_argument;
+    }
+    const bool outOfRange = std::isinf(value) || (value == 0 && errno == ERANGE);
+    return outOfRange ? std::errc::result_out_of_range : std::errc();
+#endif
 }
 
 // The decimal digits of an integer.
@@ -155,7 +178,7 @@ std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& 
 
     const char* plain = buffer.data();
     double value = 0;
-    const auto [end, ec] = std::from_chars(plain, out, value);
+    const std::errc ec = ReadPlain(plain, out, value);
     if (ec == std::errc::result_out_of_range) {
         const char* exponent = mantissaEnd == out ? out : mantissaEnd + 1;  // past the 'e'
         if (IsAtLeastOne(std::string_view(plain, mantissaEnd - plain), intDigits,
@@ -164,7 +187,7 @@ std::optional<double> ParseNumber(std::u16string_view text, const NumberFormat& 
         }
         return *plain == '-' ? -0.0 : 0.0;
     }
-    if (ec != std::errc() || end != out) {
+    if (ec != std::errc()) {
         return std::nullopt;
     }
     return value;

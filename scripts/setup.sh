@@ -24,6 +24,11 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberati
 #   xdotool, xvfb the keys, and the X server it nests in
 BRENVOL_WAYLAND_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb)
 
+# The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
+# Its suite: Chromium, headless, driven by Selenium through ChromeDriver.
+BRENVOL_WEB_PACKAGES=(emscripten)
+BRENVOL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
+
 # The Windows suite, cross-built and run under Wine:
 #   g++-mingw-w64-x86-64-posix   the cross-compiler (posix threads, which GoogleTest needs)
 #   googletest                   GoogleTest's sources, built for Windows

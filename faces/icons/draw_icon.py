@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws Brenvol's icon: a lightning bolt in yellow with a black outline and an olive shadow
 along its right-hand edges, running from the upper right to the lower left on a transparent
-background. Writes brenvol.png (32 x 32) for Linux and brenvol.ico for Windows: 32 x 32 at 16
-colours, then 48, 64 and 256 pixels in full colour. Standard library only; run it again after
+background. Writes brenvol.png (32 x 32) for Linux, brenvol.ico for Windows (32 x 32 at 16
+colours, then 48, 64 and 256 pixels in full colour) and brenvol-192.png and brenvol-512.png for
+the web page's manifest. Standard library only; run it again after
 changing the shape: python3 draw_icon.py [FOLDER]."""
 import os
 import struct
@@ -99,3 +100,6 @@ if __name__ == "__main__":
     images += [(size, 0, 32, png(draw(size))) for size in (48, 64, 256)]
     with open(os.path.join(folder, "brenvol.ico"), "wb") as f:
         f.write(ico(images))
+    for size in (192, 512):
+        with open(os.path.join(folder, "brenvol-%d.png" % size), "wb") as f:
+            f.write(png(draw(size)))

@@ -1,31 +1,12 @@
 #include "faces/qt/typed_character.h"
 
-#include <optional>
+#include "input/ctrl_character.h"
 
 namespace brenvol::qt {
 namespace {
 
 // Qt numbers the keys that type nothing from here up; below it, a key is its character.
 constexpr int kFirstNonCharacterKey = 0x01000000;
-
-// The character that Ctrl with a key types, as Windows delivers it: Ctrl+A to Ctrl+Z the
-// control codes 1 to 26, Ctrl+[ Escape, Ctrl+\ 28, Ctrl+] 29, Ctrl+^ 30, Ctrl+_ 31,
-// Ctrl+Backspace 127 and Ctrl+Enter a line feed. Nothing for any other key: Ctrl with a digit
-// or other punctuation types nothing, so it neither beeps nor inserts.
-// `key`: the character on the key, a letter in capitals ('\b' for Backspace, '\r' for Enter).
-std::optional<char16_t> CtrlCharacter(char16_t key) {
-    if (key >= u'A' && key <= u'_') {
-        return static_cast<char16_t>(key - u'@');  // A-Z, [ \ ] ^ _: 1 to 31
-    }
-    switch (key) {
-        case u'\b':
-            return u'\x7F';
-        case u'\r':
-            return u'\n';
-        default:
-            return std::nullopt;
-    }
-}
 
 }  // namespace
 
@@ -58,7 +39,7 @@ TypedKey TypedCharacter(int key, Qt::KeyboardModifiers modifiers) {
             base = key <= 0xFFFF ? static_cast<char16_t>(key) : u'\uFFFD';
     }
     if (ctrlAlone) {
-        const auto ctrlled = CtrlCharacter(base);
+        const auto ctrlled = input::CtrlCharacter(base);
         return ctrlled ? TypedKey{TypedKey::Kind::Types, *ctrlled}
                        : TypedKey{TypedKey::Kind::TypesNothing};
     }

@@ -4,6 +4,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <limits>
 
 namespace brenvol::calc {
@@ -40,6 +43,26 @@ TEST(ParseNumber, ConvertsOrRefusesWithTheSeparator) {
         EXPECT_EQ(got, c.expected) << Ascii(c.text);
         EXPECT_EQ(got && std::signbit(*got), c.expected && std::signbit(*c.expected));
     }
+}
+
+// Every build reads number_corpus.txt alike, to the last bit: "text", a tab, then the double's
+// bits in hex or "-" for no value. The texts are hard cases: halfway, subnormal, at the edges of
+// the range, hundreds of digits.
+TEST(ParseNumber, ReadsTheSharedCorpusToTheLastBit) {
+    std::ifstream corpus(BRENVOL_NUMBER_CORPUS);
+    std::string text, bits;
+    int read = 0;
+    for (; std::getline(corpus, text, '\t') && std::getline(corpus, bits); ++read) {
+        const auto got = ParseNumber(std::u16string(text.begin(), text.end()), NumberFormat{});
+        char hex[17] = "-";
+        unsigned long long value = 0;
+        if (got) {
+            std::memcpy(&value, &*got, sizeof value);  // WebAssembly's library has no bit_cast
+            std::snprintf(hex, sizeof hex, "%016llx", value);
+        }
+        EXPECT_EQ(hex, bits) << text;
+    }
+    EXPECT_GT(read, 80);
 }
 
 TEST(FormatWhole, PrintsEveryDigitAndNoNegativeZero) {

@@ -1,0 +1,47 @@
+// frmMain in a web page. The page's elements are the controls, made from the design table when
+// the page was built (make_page.cpp) and named as they are; the page's script (page.js) does what
+// frmMain asks of the window and brings the page's events here. No behaviour of its own.
+//
+// Every character that reaches an input box, typed, pasted, dropped or composed, goes through
+// the keystroke rule first.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/memory_registry.h"
+#include "ui/frm_main.h"
+
+namespace brenvol::web {
+
+class FrmMainPage : public ui::FrmMainFace {
+public:
+    // Loads the window over an in-memory registry that holds `separator`, the decimal separator
+    // of the browser's language, which numbers are also converted with; then the first control
+    // has the focus.
+    explicit FrmMainPage(std::u16string_view separator);
+
+    // A key pressed in Text1(index), as the browser names it (KeyboardEvent.key), with its
+    // modifiers: true when it was dealt with here and the browser must not act on it. Keys that
+    // type a character without Ctrl are left to TextInserted.
+    bool KeyDown(int index, std::u16string_view key, bool ctrl, bool alt, bool meta);
+    // Text about to go into Text1(index): what the box receives instead.
+    std::u16string TextInserted(int index, std::u16string_view text);
+    // Command1(index) pressed.
+    void Click(int index);
+
+    std::u16string Text(ui::ControlName box) const override;
+    void SetText(ui::ControlName box, std::u16string_view text) override;
+    std::optional<ui::ControlName> Focus() const override;
+    void SetFocus(ui::ControlName control) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    void Beep() override;
+    void Close() override;
+
+private:
+    std::u16string separator_;
+    settings::MemoryRegistry registry_;
+    ui::frmMain form_;
+};
+
+}  // namespace brenvol::web
