@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""scripts/mutate.py [--windows] [NAME...]: plants faults in the product one at a time and tells
-which the tests catch. Each fault replaces one snippet of one file; the build and the tests run
-with it (the Linux suite, or with --windows the Windows one under Wine), and the file is put
-back. Run it in a spare clone (git worktree add), after ./test.sh has set the machine up: it
+"""scripts/mutate.py [--windows | --web] [NAME...]: plants faults in the product one at a time and
+tells which the tests catch. Each fault replaces one snippet of one file; the build and the tests
+run with it (the Linux suite, with --windows the Windows one under Wine, with --web the web one),
+and the file is put back. Run it in a spare clone (git worktree add), after ./test.sh has set the machine up: it
 builds there with the presets. Prints a line a fault and the share caught."""
 import subprocess
 import sys
@@ -116,6 +116,28 @@ WINDOWS_FAULTS = [
     ("separator value name", "settings/decimal_separator.h", "u\"sDecimal\"", "u\"sDecimals\""),
     ("pixels truncated", "ui/frm_main_design.cpp", "std::lround(static_cast<double>(twips) * dpi / kTwipsPerInch)", "static_cast<long>(static_cast<double>(twips) * dpi / kTwipsPerInch)"),
 ]
+WEB_FAULTS = [
+    ("focus lost behind the dialog", "faces/web/page.js", "if (message().open) pendingFocus = name;", "if (false) pendingFocus = name;"),
+    ("insertion unfiltered", "faces/web/page.js", "insert(box, inserted(event.data ?? event.dataTransfer?.getData('text/plain') ?? ''));", "insert(box, event.data ?? '');"),
+    ("composition kept", "faces/web/page.js", "        [box.value, box.selectionStart, box.selectionEnd] = before;\n", ""),
+    ("Tab leaves the window", "faces/web/page.js", "at === focusable.length - 1 ? 0 : -1", "at === focusable.length ? 0 : -1"),
+    ("Shift+Tab leaves the window", "faces/web/page.js", "at <= 0 ? focusable.length - 1 : -1", "at < 0 ? focusable.length - 1 : -1"),
+    ("grouping as separator", "faces/web/page.js", "part.type === 'decimal'", "part.type === 'group'"),
+    ("closed without a word", "faces/web/page.js", "document.querySelector('.closed').hidden = false;", ""),
+    ("warning not an alert", "faces/web/page.js", "(style & 0xF0) === 0x10 ? 'alertdialog'", "(style & 0xF0) === 0x20 ? 'alertdialog'"),
+    ("scaled up", "faces/web/page.js", "Math.min(1, (innerWidth - 16)", "Math.min(2, (innerWidth - 16)"),
+    ("Enter computes nothing", "faces/web/frm_main_page.cpp", "            form_.Command1_Click(ui::kDefaultButton.index);\n", ""),
+    ("Ctrl with small letters", "faces/web/frm_main_page.cpp", "static_cast<char16_t>(key[0] - u'a' + u'A')", "key[0]"),
+    ("Ctrl keys to the browser", "faces/web/frm_main_page.cpp", "        form_.TypedCharacter(index, *typed);\n    }\n    return true;", "        form_.TypedCharacter(index, *typed);\n    }\n    return false;"),
+    ("labels over boxes", "faces/web/make_page.cpp", "stacking.end() - std::find(stacking.begin(), stacking.end(), name)", "std::find(stacking.begin(), stacking.end(), name) - stacking.begin()"),
+    ("points as pixels", "faces/web/make_page.cpp", "kArialPoints * 4 / 3", "kArialPoints"),
+    ("boxes named by themselves", "faces/web/make_page.cpp", "Name(CaptionOf(design.name))", "Name(design.name)"),
+    ("creation order for Tab", "faces/web/make_page.cpp", "std::vector<ControlName> order = TabOrder();", "std::vector<ControlName> order;"),
+    ("results enabled", "faces/web/make_page.cpp", "(design.enabled ? \"\" : \" disabled\")", "\"\""),
+    ("no page offline", "faces/web/sw.js.in", "        if (!kept) return fresh;", "        return fresh;"),
+    ("subnormals out of range", "calc/number_text.cpp", "(value == 0 && errno == ERANGE)", "errno == ERANGE"),
+    ("controls in the flow", "faces/web/brenvol.css", ".frame > * {\n    position: absolute;", ".frame > * {\n    position: relative;"),
+]
 
 
 def run(*command):
@@ -123,10 +145,10 @@ def run(*command):
 
 
 def main():
-    windows = "--windows" in sys.argv
-    names = [a for a in sys.argv[1:] if a != "--windows"]
-    preset = "windows" if windows else "default"
-    faults = [f for f in (WINDOWS_FAULTS if windows else FAULTS) if not names or f[0] in names]
+    suites = {"--windows": ("windows", WINDOWS_FAULTS), "--web": ("web", WEB_FAULTS)}
+    preset, all_faults = next((suites[a] for a in sys.argv[1:] if a in suites), ("default", FAULTS))
+    names = [a for a in sys.argv[1:] if a not in suites]
+    faults = [f for f in all_faults if not names or f[0] in names]
     if run("cmake", "--preset", preset) or run("cmake", "--build", "--preset", preset):
         sys.exit("the unchanged tree does not build")
     caught = 0

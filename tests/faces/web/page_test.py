@@ -4,16 +4,13 @@
 warning, paste, a composition, "Exit", the separator by language, a reload once the server has
 gone, and the page's picture against REFERENCE_PNG (page.new.png is left when it differs)."""
 import base64
-import functools
-import http.server
 import io
 import os
 import sys
-import threading
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "..", "scripts"))
+from headless_chromium import chromium, serve  # noqa: E402
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -33,27 +30,11 @@ Promise.all([load(got), load(want)]).then(([a, b]) => {
 });"""
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 class Page:
     """The page in a browser of its own, on a server of its own, in `language`."""
 
     def __init__(self, language):
-        handler = functools.partial(QuietHandler, directory=WEB_DIR)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking", "--disable-sync",
-                     "--disable-component-update", "--window-size=600,500",
-                     "--force-device-scale-factor=1", "--lang=" + language):
-            options.add_argument(flag)
-        options.add_experimental_option("prefs", {"intl.accept_languages": language})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.server, self.driver = serve(WEB_DIR), chromium(language)
         self.url = "http://127.0.0.1:%d/" % self.server.server_port
 
     def load(self):
@@ -93,6 +74,9 @@ class ItalianPage(unittest.TestCase):
         self.page.load()
 
     def test_types_through_the_rule_tabs_round_and_computes_with_enter(self):
+        self.assertEqual([self.page.driver.find_element("id", box).accessible_name for box in BOXES],
+                         ["Corrente di ricarica", "Capacit\u00e0 Pacco Batterie", "Ore", "Minuti",
+                          "Secondi"])
         self.page.keys("100", Keys.TAB, "7.5a", Keys.ESCAPE, Keys.ENTER)
         self.assertEqual(self.page.state(), "100 7,5 0 6 18 | Text1(1) | 1")
         for shift, name in ((None, "Command1(0)"), (None, "Command1(1)"), (None, "Text1(0)"),
