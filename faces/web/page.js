@@ -142,4 +142,5 @@ var Module = {
 
 addEventListener('resize', fit);
 addEventListener('DOMContentLoaded', fit);
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// Kept for offline use once the page has loaded, not competing with its first load.
+addEventListener('load', () => navigator.serviceWorker?.register('sw.js'));

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""page_test.py WEB_DIR REFERENCE_PNG: Brenvol's page in headless Chromium, served from WEB_DIR on
+"""page_test.py WEB_DIR PICTURES: Brenvol's page in headless Chromium, served from WEB_DIR on
 127.0.0.1 and driven by real key events: typing through the rule, Tab, Enter, Escape, the
 warning, paste, a composition, "Exit", the separator by language, a reload once the server has
-gone, and the page's picture against REFERENCE_PNG (page.new.png is left when it differs)."""
+gone, and the pictures of the window and its warning against those in PICTURES."""
 import base64
 import io
 import os
@@ -15,7 +15,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-WEB_DIR, REFERENCE = sys.argv.pop(1), sys.argv.pop(1)
+WEB_DIR, PICTURES = sys.argv.pop(1), sys.argv.pop(1)
 BOXES = ["Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)"]
 # The number of pixels of `got` and `want` (data URLs) that differ by more than a trace.
 DIFFERING = """const [got, want, done] = arguments;
@@ -110,17 +110,25 @@ class ItalianPage(unittest.TestCase):
             "return [document.querySelector('.window').hidden, "
             "document.querySelector('.closed').hidden]"), [True, False])
 
-    def test_looks_as_its_picture(self):
+    def test_looks_as_its_pictures(self):
         self.page.keys("100", Keys.TAB, "700", Keys.ENTER, Keys.TAB)
-        got = self.page.driver.find_element("css selector", ".window").screenshot_as_base64
-        with open(REFERENCE, "rb") if os.path.exists(REFERENCE) else io.BytesIO() as file:
+        self.assertLooksAs(".window", "page")
+        self.page.keys(Keys.TAB, held=Keys.SHIFT)
+        self.page.keys(Keys.BACKSPACE * 3, Keys.ENTER)
+        self.assertLooksAs("#message", "page_warning")
+
+    def assertLooksAs(self, selector, name):
+        """The element looks as PICTURES/name.png; name.new.png is left when it does not."""
+        got = self.page.driver.find_element("css selector", selector).screenshot_as_base64
+        path = os.path.join(PICTURES, name + ".png")
+        with open(path, "rb") if os.path.exists(path) else io.BytesIO() as file:
             want = base64.b64encode(file.read()).decode()
         differing = self.page.driver.execute_async_script(
             DIFFERING, "data:image/png;base64," + got, "data:image/png;base64," + want)
         if differing > 6:
-            with open("page.new.png", "wb") as file:
+            with open(name + ".new.png", "wb") as file:
                 file.write(base64.b64decode(got))
-        self.assertLessEqual(differing, 6, "pixels differ; see page.new.png")
+        self.assertLessEqual(differing, 6, "pixels differ; see %s.new.png" % name)
 
 
 class EnglishPage(unittest.TestCase):
