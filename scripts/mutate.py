@@ -117,7 +117,6 @@ WINDOWS_FAULTS = [
     ("pixels truncated", "ui/frm_main_design.cpp", "std::lround(static_cast<double>(twips) * dpi / kTwipsPerInch)", "static_cast<long>(static_cast<double>(twips) * dpi / kTwipsPerInch)"),
 ]
 WEB_FAULTS = [
-    ("focus lost behind the dialog", "faces/web/page.js", "if (message().open) pendingFocus = name;", "if (false) pendingFocus = name;"),
     ("insertion unfiltered", "faces/web/page.js", "insert(box, inserted(event.data ?? event.dataTransfer?.getData('text/plain') ?? ''));", "insert(box, event.data ?? '');"),
     ("composition kept", "faces/web/page.js", "        [box.value, box.selectionStart, box.selectionEnd] = before;\n", ""),
     ("Tab leaves the window", "faces/web/page.js", "at === focusable.length - 1 ? 0 : -1", "at === focusable.length ? 0 : -1"),

@@ -7,7 +7,6 @@
 const byName = (name) => document.getElementById(name);
 const message = () => byName('message');
 const client = () => document.querySelector('.client');
-let pendingFocus = null; // the control that has the focus once the message box closes
 let audio = null;
 
 // Called by frmMain, through frm_main_page.cpp.
@@ -15,11 +14,9 @@ const page = {
     text: (name) => byName(name).value,
     setText: (name, text) => { byName(name).value = text; },
     focus: () => (client().contains(document.activeElement) ? document.activeElement.id : ''),
-    setFocus(name) {
-        // Behind a modal dialog nothing takes the focus: it moves when the dialog closes.
-        if (message().open) pendingFocus = name;
-        else byName(name).focus();
-    },
+    // Behind the message box nothing takes the focus: the browser gives it back to where it
+    // was when the box closes.
+    setFocus: (name) => byName(name).focus(),
     showMessage(text, title, style) {
         const dialog = message();
         byName('message-title').textContent = title;
@@ -132,10 +129,6 @@ var Module = {
             button.addEventListener('click', () => Module._brenvol_click(index));
         });
         document.addEventListener('keydown', wrapTab);
-        message().addEventListener('close', () => {
-            if (pendingFocus) byName(pendingFocus).focus();
-            pendingFocus = null;
-        });
         withText(separator(), (at) => Module._brenvol_load(at));
     },
 };
