@@ -77,7 +77,8 @@ class ItalianPage(unittest.TestCase):
         self.assertEqual([self.page.driver.find_element("id", box).accessible_name for box in BOXES],
                          ["Corrente di ricarica", "Capacit\u00e0 Pacco Batterie", "Ore", "Minuti",
                           "Secondi"])
-        self.page.keys("100", Keys.TAB, "7.5a", Keys.ESCAPE, Keys.ENTER)
+        self.page.keys("9000", Keys.HOME, Keys.DELETE, "1", Keys.END, Keys.BACKSPACE)  # 100
+        self.page.keys(Keys.TAB, "7.5a", Keys.ESCAPE, Keys.ENTER)
         self.assertEqual(self.page.state(), "100 7,5 0 6 18 | Text1(1) | 1")
         for shift, name in ((None, "Command1(0)"), (None, "Command1(1)"), (None, "Text1(0)"),
                             (Keys.SHIFT, "Command1(1)")):
@@ -136,6 +137,8 @@ class EnglishPage(unittest.TestCase):
         page = Page("en-US")
         self.addCleanup(page.close)
         page.load()
+        self.assertEqual(page.driver.execute_cdp_cmd(
+            "Page.getInstallabilityErrors", {})["installabilityErrors"], [])
         page.keys("1,5")
         self.assertEqual(page.state(), "1.5     | Text1(0) | 0")
         page.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
