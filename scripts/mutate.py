@@ -123,7 +123,7 @@ WEB_FAULTS = [
     ("Shift+Tab leaves the window", "faces/web/page.js", "at <= 0 ? focusable.length - 1 : -1", "at < 0 ? focusable.length - 1 : -1"),
     ("grouping as separator", "faces/web/page.js", "part.type === 'decimal'", "part.type === 'group'"),
     ("closed without a word", "faces/web/page.js", "document.querySelector('.closed').hidden = false;", ""),
-    ("warning not an alert", "faces/web/page.js", "(style & 0xF0) === 0x10 ? 'alertdialog'", "(style & 0xF0) === 0x20 ? 'alertdialog'"),
+    ("warning not an alert", "faces/web/page.js", "(style & 0xF0) === 0x10;", "(style & 0xF0) === 0x20;"),
     ("scaled up", "faces/web/page.js", "Math.min(1, (innerWidth - 16)", "Math.min(2, (innerWidth - 16)"),
     ("Enter computes nothing", "faces/web/frm_main_page.cpp", "            form_.Command1_Click(ui::kDefaultButton.index);\n", ""),
     ("Ctrl with small letters", "faces/web/frm_main_page.cpp", "static_cast<char16_t>(key[0] - u'a' + u'A')", "key[0]"),

@@ -21,9 +21,9 @@ const page = {
         const dialog = message();
         byName('message-title').textContent = title;
         byName('message-text').textContent = text;
-        // The Windows styles: 16 is the error icon.
-        dialog.classList.toggle('error', (style & 0xF0) === 0x10);
-        dialog.setAttribute('role', (style & 0xF0) === 0x10 ? 'alertdialog' : 'dialog');
+        const error = (style & 0xF0) === 0x10; // the Windows style of the error icon
+        dialog.classList.toggle('error', error);
+        dialog.setAttribute('role', error ? 'alertdialog' : 'dialog');
         dialog.showModal();
     },
     beep() {
