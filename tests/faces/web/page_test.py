@@ -141,6 +141,10 @@ class EnglishPage(unittest.TestCase):
             "Page.getInstallabilityErrors", {})["installabilityErrors"], [])
         page.keys("1,5")
         self.assertEqual(page.state(), "1.5     | Text1(0) | 0")
+        page.driver.set_window_size(200, 500)  # narrower than the window, which shrinks to fit
+        self.assertTrue(page.driver.execute_script(
+            "const w = document.querySelector('.window'); "
+            "return w.style.zoom < 1 && w.getBoundingClientRect().right <= innerWidth"))
         page.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
         page.server.shutdown()
         page.server.server_close()
