@@ -130,7 +130,7 @@ WEB_FAULTS = [
     ("Ctrl keys to the browser", "faces/web/frm_main_page.cpp", "        form_.TypedCharacter(index, *typed);\n    }\n    return true;", "        form_.TypedCharacter(index, *typed);\n    }\n    return false;"),
     ("labels over boxes", "faces/web/make_page.cpp", "stacking.end() - std::find(stacking.begin(), stacking.end(), name)", "std::find(stacking.begin(), stacking.end(), name) - stacking.begin()"),
     ("points as pixels", "faces/web/make_page.cpp", "kArialPoints * 4 / 3", "kArialPoints"),
-    ("boxes named by themselves", "faces/web/make_page.cpp", "Name(CaptionOf(design.name))", "Name(design.name)"),
+    ("boxes named by themselves", "faces/web/make_page.cpp", "NameText(CaptionOf(design.name))", "NameText(design.name)"),
     ("creation order for Tab", "faces/web/make_page.cpp", "std::vector<ControlName> order = TabOrder();", "std::vector<ControlName> order;"),
     ("results enabled", "faces/web/make_page.cpp", "(design.enabled ? \"\" : \" disabled\")", "\"\""),
     ("no page offline", "faces/web/sw.js.in", "        if (!kept) return fresh;", "        return fresh;"),

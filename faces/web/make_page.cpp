@@ -34,10 +34,6 @@ std::string Html(std::u16string_view text) {
     return out;
 }
 
-std::string Name(ControlName name) {
-    return NameText(name);
-}
-
 int Px(int twips) {
     return TwipsToPixels(twips, 96);
 }
@@ -75,17 +71,17 @@ std::string Style(const ControlDesign& design, int zIndex) {
 
 std::string Element(const ControlDesign& design, int zIndex, const std::string& inside) {
     const std::string id =
-        "id=\"" + Name(design.name) + "\" style=\"" + Style(design, zIndex) + "\"";
+        "id=\"" + NameText(design.name) + "\" style=\"" + Style(design, zIndex) + "\"";
     switch (design.kind) {
         case ControlKind::Frame:
             return "<div " + id + " class=\"frame\" role=\"group\" aria-labelledby=\"" +
-                   Name(design.name) + "-caption\"><span id=\"" + Name(design.name) +
+                   NameText(design.name) + "-caption\"><span id=\"" + NameText(design.name) +
                    "-caption\" class=\"legend\">" + Html(design.caption) + "</span>" + inside +
                    "</div>\n";
         case ControlKind::TextBox:
             return "<input " + id + " type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" " +
-                   "spellcheck=\"false\" aria-labelledby=\"" + Name(CaptionOf(design.name)) + "\"" +
-                   (design.enabled ? "" : " disabled") + ">\n";
+                   "spellcheck=\"false\" aria-labelledby=\"" + NameText(CaptionOf(design.name)) +
+                   "\"" + (design.enabled ? "" : " disabled") + ">\n";
         case ControlKind::Label:
             return "<span " + id + " class=\"label\">" + Html(design.caption) + "</span>\n";
         case ControlKind::Button:
