@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the Linux suite (the window also as a
 # Wayland client of GNOME's compositor), the web suite (WebAssembly under Node.js, the page in
-# headless Chromium), then the Windows one (cross-built with MinGW, run under Wine). Exits
+# Chromium, Firefox ESR and WebKitGTK), then the Windows one (cross-built with MinGW, run under Wine). Exits
 # non-zero on any failure.
 #   --skip-web       leave out the web suite (also BRENVOL_SKIP_WEB=1)
 #   --skip-windows   leave out the Windows suite (also BRENVOL_SKIP_WINDOWS=1)
@@ -49,9 +49,10 @@ if [ "$fuzz_seconds" -gt 0 ]; then
 fi
 
 if [ "$skip_web" != 1 ]; then
-    echo "== The web suite: the core under Node.js, the page in headless Chromium (build-web/)"
+    echo "== The web suite: the core under Node.js, the page in Chromium, Firefox ESR and WebKitGTK (build-web/)"
     brenvol_install_packages BRENVOL_WEB_PACKAGES BRENVOL_WEB_TEST_PACKAGES
     brenvol_build web
+    brenvol_node_modules build-web/tests/faces/web
     ctest --preset web -j "$(nproc)"
 else
     echo "== The web suite is left out (--skip-web)"

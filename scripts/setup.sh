@@ -25,9 +25,16 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberati
 BRENVOL_WAYLAND_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb)
 
 # The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
-# Its suite: Chromium, headless, driven by Selenium through ChromeDriver.
+# Its suite, in each browser engine Debian ships:
+#   chromium, firefox-esr   driven by puppeteer-core (npm, tests/faces/web/package-lock.json)
+#   webkit2gtk-driver       WebKitGTK's WebDriver and its browser for automation
+#   xvfb                    the X server WebKitGTK's browser shows on
+#   locales                 the Italian locale WebKitGTK takes its language from
+#   npm                     installs puppeteer-core and axe-core from the lockfile, where the
+#                           Node.js installed brings no npm of its own (Debian's does not)
 BRENVOL_WEB_PACKAGES=(emscripten)
-BRENVOL_WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
+BRENVOL_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb locales)
+command -v npm >/dev/null || BRENVOL_WEB_TEST_PACKAGES+=(npm)
 
 # The Windows suite, cross-built and run under Wine:
 #   g++-mingw-w64-x86-64-posix   the cross-compiler (posix threads, which GoogleTest needs)
@@ -79,6 +86,15 @@ brenvol_install_packages() {
     # shellcheck disable=SC2086  # one word per package
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends $missing
+}
+
+# brenvol_node_modules DIR: installs the npm packages of DIR/package-lock.json, exactly as the
+# lockfile pins them, unless that lockfile's packages are there already.
+brenvol_node_modules() {
+    local stamp=$1/node_modules/.installed-from-lockfile
+    cmp -s "$1/package-lock.json" "$stamp" && return 0
+    (cd "$1" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+    cp "$1/package-lock.json" "$stamp"
 }
 
 # brenvol_build [PRESET [TARGET...]]: configures the preset (default: the Linux build in build/)

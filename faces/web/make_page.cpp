@@ -1,14 +1,18 @@
-// make_page TEMPLATE PAGE: writes the page, TEMPLATE with frmMain's window in place of
-// "@WINDOW@" and its caption in place of "@CAPTION@", the window made from the design table as
-// HTML. Run under Node.js when the page is built, so that the window shows before any script
-// runs: twips become CSS pixels at 96 dpi, the stacking order becomes z-index and the tab order
-// the order of the focusable elements.
+// make_page TEMPLATE PAGE STYLE_TEMPLATE STYLE: writes the page, TEMPLATE with frmMain's window
+// in place of "@WINDOW@" and its caption in place of "@CAPTION@", the window made from the design
+// table as HTML; and its stylesheet, STYLE_TEMPLATE followed by the rules that place and colour
+// each control. Run under Node.js when the page is built, so that the window shows before any
+// script runs: twips become CSS pixels at 96 dpi, the stacking order becomes z-index, and the
+// elements come in reading order with the tab order in their tabindex. The page holds no style of
+// its own, so that its security policy can forbid inline styles.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/frm_main_design.h"
 
@@ -53,9 +57,19 @@ std::string Css(const char* property, const Colour& colour) {
     return css;
 }
 
-std::string Style(const ControlDesign& design, int zIndex) {
+// The control's CSS selector: its name, with the parentheses escaped.
+std::string Selector(ControlName name) {
+    std::string selector = "#";
+    for (char c : NameText(name)) {
+        selector += c == '(' || c == ')' ? std::string{'\\', c} : std::string{c};
+    }
+    return selector;
+}
+
+// The control's place, size, stacking, font, colours and alignment, as a style rule.
+std::string Rule(const ControlDesign& design, int zIndex) {
     std::ostringstream style;
-    style << "left:" << Px(design.left) << "px;top:" << Px(design.top)
+    style << Selector(design.name) << " {left:" << Px(design.left) << "px;top:" << Px(design.top)
           << "px;width:" << Px(design.width) << "px;height:" << Px(design.height)
           << "px;z-index:" << zIndex << ";" << Css("color", TextColour(design))
           << Css("background", design.background);
@@ -65,18 +79,25 @@ std::string Style(const ControlDesign& design, int zIndex) {
               << "px Arial,'Liberation Sans',Helvetica,sans-serif;";
     }
     const char* align[] = {"left", "right", "center"};
-    style << "text-align:" << align[static_cast<int>(design.alignment)];
+    style << "text-align:" << align[static_cast<int>(design.alignment)] << "}\n";
     return style.str();
 }
 
-std::string Element(const ControlDesign& design, int zIndex, const std::string& inside) {
+// The element of a control; the focusable ones carry their place in the tab order (from 1), since
+// the page reads in the order the window is laid out, which is not the order Tab takes.
+std::string Element(const ControlDesign& design, const std::string& inside) {
+    const std::vector<ControlName> tabOrder = TabOrder();
+    const auto tab = std::find(tabOrder.begin(), tabOrder.end(), design.name);
     const std::string id =
-        "id=\"" + NameText(design.name) + "\" style=\"" + Style(design, zIndex) + "\"";
+        "id=\"" + NameText(design.name) + "\"" +
+        (tab == tabOrder.end()
+             ? ""
+             : " tabindex=\"" + std::to_string(tab - tabOrder.begin() + 1) + "\"");
     switch (design.kind) {
         case ControlKind::Frame:
             return "<div " + id + " class=\"frame\" role=\"group\" aria-labelledby=\"" +
                    NameText(design.name) + "-caption\"><span id=\"" + NameText(design.name) +
-                   "-caption\" class=\"legend\">" + Html(design.caption) + "</span>" + inside +
+                   "-caption\" class=\"legend\">" + Html(design.caption) + "</span>\n" + inside +
                    "</div>\n";
         case ControlKind::TextBox:
             return "<input " + id + " type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" " +
@@ -93,33 +114,47 @@ std::string Element(const ControlDesign& design, int zIndex, const std::string& 
     return "";
 }
 
-std::string Window() {
-    const std::vector<ControlName> stacking = StackingOrder();
-    const auto zIndex = [&stacking](ControlName name) {
-        return static_cast<int>(stacking.end() - std::find(stacking.begin(), stacking.end(), name));
-    };
-    // Focusable controls first, in tab order, for the browser tabs in document order.
-    std::vector<ControlName> order = TabOrder();
+// The controls in reading order, top to bottom and left to right, the frame's within it: the
+// order a screen reader reads them in. Each box's caption lies above it, or level with it and to
+// its left, so it comes first.
+std::vector<const ControlDesign*> ReadingOrder(bool inFrame) {
+    std::vector<const ControlDesign*> order;
     for (const ControlDesign& design : FrmMainControls()) {
-        if (std::find(order.begin(), order.end(), design.name) == order.end()) {
-            order.push_back(design.name);
+        if (design.inFrame == inFrame) {
+            order.push_back(&design);
         }
     }
-    std::string window, framed;
-    const ControlDesign* frame = nullptr;
-    for (ControlName name : order) {
-        const ControlDesign& design = DesignOf(name);
-        if (design.kind == ControlKind::Frame) {
-            frame = &design;
-        } else {
-            (design.inFrame ? framed : window) += Element(design, zIndex(name), "");
-        }
+    std::sort(order.begin(), order.end(), [](const ControlDesign* a, const ControlDesign* b) {
+        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
+    });
+    return order;
+}
+
+struct Window {
+    std::string html, style;
+};
+
+// The window's elements, and the style rules that place them.
+Window MakeWindow() {
+    const std::vector<ControlName> stacking = StackingOrder();
+    Window window;
+    for (ControlName name : stacking) {
+        const auto zIndex = stacking.end() - std::find(stacking.begin(), stacking.end(), name);
+        window.style += Rule(DesignOf(name), static_cast<int>(zIndex));
     }
-    window += Element(*frame, zIndex(frame->name), framed);
-    return "<div class=\"client\" style=\"width:" + std::to_string(Px(kFrmMainWindow.clientWidth)) +
-           "px;height:" + std::to_string(Px(kFrmMainWindow.clientHeight)) + "px;" +
-           Css("background", kFrmMainWindow.background) + Css("color", kFrmMainWindow.text) +
-           "\">\n" + window + "</div>";
+    window.style += ".client {width:" + std::to_string(Px(kFrmMainWindow.clientWidth)) +
+                    "px;height:" + std::to_string(Px(kFrmMainWindow.clientHeight)) + "px;" +
+                    Css("background", kFrmMainWindow.background) +
+                    Css("color", kFrmMainWindow.text) + "}\n";
+    std::string framed;
+    for (const ControlDesign* design : ReadingOrder(true)) {
+        framed += Element(*design, "");
+    }
+    for (const ControlDesign* design : ReadingOrder(false)) {
+        window.html += Element(*design, framed);
+    }
+    window.html = "<div class=\"client\">\n" + window.html + "</div>";
+    return window;
 }
 
 void Replace(std::string& text, const std::string& what, const std::string& with) {
@@ -129,18 +164,25 @@ void Replace(std::string& text, const std::string& what, const std::string& with
     }
 }
 
+std::string Read(const char* path) {
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_page TEMPLATE PAGE\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_page TEMPLATE PAGE STYLE_TEMPLATE STYLE\n");
         return 64;
     }
-    std::ifstream in(argv[1]);
-    std::string page{std::istreambuf_iterator<char>(in), {}};
-    Replace(page, "@WINDOW@", Window());
+    const Window window = MakeWindow();
+    std::string page = Read(argv[1]);
+    Replace(page, "@WINDOW@", window.html);
     Replace(page, "@CAPTION@", Html(kFrmMainWindow.caption));
     std::ofstream out(argv[2]);
     out << page;
-    return in && out ? 0 : 1;
+    std::ofstream style(argv[4]);
+    style << Read(argv[3]) << "\n/* The window's controls, from its design. */\n" << window.style;
+    return out && style ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 const byName = (name) => document.getElementById(name);
 const message = () => byName('message');
 const client = () => document.querySelector('.client');
+const windowElement = () => document.querySelector('.window');
 let audio = null;
 
 // Called by frmMain, through frm_main_page.cpp.
@@ -40,7 +41,7 @@ const page = {
         // A page may close only a window a script opened, or an installed app's own: otherwise
         // the window goes, and the page says how to have it back.
         window.close();
-        document.querySelector('.window').hidden = true;
+        windowElement().hidden = true;
         document.querySelector('.closed').hidden = false;
     },
     // A text for C++, in memory it frees.
@@ -61,19 +62,61 @@ function withText(text, f) {
     }
 }
 
-// Puts `text` where the box's selection is, as typing would.
+const boxIndex = (box) => Number(box.id.match(/\((\d+)\)/)[1]);
+
+// What the rule lets into `box` of `text`, put where the box's selection is, as typing would.
+// When the rule refuses all of it, the box is left as it was, selection included.
 function insert(box, text) {
-    box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
+    const received = withText(text, (at) =>
+        Module.UTF16ToString(Module._brenvol_text_inserted(boxIndex(box), at)));
+    if (received) box.setRangeText(received, box.selectionStart, box.selectionEnd, 'end');
+}
+
+// A key pressed in `box`: true when the page took it and the browser must not act on it.
+function keyDown(box, key, modifiers) {
+    return withText(key, (at) => Module._brenvol_key(boxIndex(box), at, modifiers));
+}
+
+// Until the WebAssembly is ready, what is typed into a box waits here, in order, and then goes
+// through the rule as if typed then: nothing slips past the rule, and nothing is lost.
+let ready = false;
+const held = [];
+// Keys that edit a box, besides those that type a character; moving and selecting keys act at
+// once, since nothing in a box can change before the window is ready.
+const editingKeys = new Set(['Enter', 'Backspace', 'Delete', 'Escape']);
+
+function replay([box, kind, value, modifiers]) {
+    box.focus();
+    if (kind === 'text') {
+        insert(box, value);
+    } else if (!keyDown(box, value, modifiers)) {
+        if (value === 'Backspace' || value === 'Delete') {
+            document.execCommand(value === 'Backspace' ? 'delete' : 'forwardDelete');
+        } else if (!editingKeys.has(value)) {
+            insert(box, value);
+        }
+    }
 }
 
 function wireBox(box) {
-    const index = Number(box.id.match(/\((\d+)\)/)[1]);
-    const inserted = (text) =>
-        withText(text, (at) => Module.UTF16ToString(Module._brenvol_text_inserted(index, at)));
+    // The box's text and selection when nothing is being composed, for a composition to start
+    // from.
+    let settled = null, before = null;
+    const settle = () => {
+        if (before === null) settled = [box.value, box.selectionStart, box.selectionEnd];
+    };
+    for (const type of ['focus', 'input', 'select', 'keyup', 'mouseup']) {
+        box.addEventListener(type, settle);
+    }
     box.addEventListener('keydown', (event) => {
         if (event.isComposing) return;
         const modifiers = event.ctrlKey | (event.altKey << 1) | (event.metaKey << 2);
-        if (withText(event.key, (at) => Module._brenvol_key(index, at, modifiers))) {
+        if (!ready) {
+            if ([...event.key].length === 1 || editingKeys.has(event.key)) {
+                held.push([box, 'key', event.key, modifiers]);
+                event.preventDefault();
+            }
+        } else if (keyDown(box, event.key, modifiers)) {
             event.preventDefault();
         }
     });
@@ -82,58 +125,85 @@ function wireBox(box) {
         if (!event.inputType.startsWith('insert') || event.isComposing ||
             event.inputType === 'insertCompositionText') return;
         event.preventDefault();
-        insert(box, inserted(event.data ?? event.dataTransfer?.getData('text/plain') ?? ''));
+        // A paste or a drop carries its text in dataTransfer; WebKit gives it an empty data too.
+        const text = event.data || (event.dataTransfer?.getData('text/plain') ?? '');
+        if (ready) {
+            insert(box, text);
+        } else {
+            held.push([box, 'text', text]);
+        }
     });
     // A composition (an input method) shows its text while it lasts; what it makes goes through
-    // the rule in place of it.
-    let before = null;
+    // the rule in place of it. Some input methods end a composition they never started.
     box.addEventListener('compositionstart', () => {
         before = [box.value, box.selectionStart, box.selectionEnd];
     });
     box.addEventListener('compositionend', (event) => {
-        [box.value, box.selectionStart, box.selectionEnd] = before;
-        insert(box, inserted(event.data ?? ''));
+        if (before ?? settled) [box.value, box.selectionStart, box.selectionEnd] = before ?? settled;
+        before = null;
+        if (ready) {
+            insert(box, event.data ?? '');
+        } else {
+            held.push([box, 'text', event.data ?? '']);
+        }
+        settle();
     });
 }
 
-// Tab goes round the window, as in any window, rather than leaving for the browser.
+// Tab goes round the window in its tab order, as in any window, rather than leaving for the
+// browser.
 function wrapTab(event) {
     if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
-    const focusable = [...client().querySelectorAll('input:enabled, button')];
+    const focusable = [...client().querySelectorAll('input:enabled, button')]
+        .sort((a, b) => a.tabIndex - b.tabIndex);
     const at = focusable.indexOf(document.activeElement);
-    const next = event.shiftKey ? (at <= 0 ? focusable.length - 1 : -1) : (at === focusable.length - 1 ? 0 : -1);
-    if (next >= 0) {
-        event.preventDefault();
-        focusable[next].focus();
-    }
+    if (at < 0) return;
+    event.preventDefault();
+    focusable[(at + (event.shiftKey ? focusable.length - 1 : 1)) % focusable.length].focus();
 }
 
 // Narrower than the window, the screen shows it whole, scaled down.
 function fit() {
-    const window_ = document.querySelector('.window');
+    const window_ = windowElement();
     window_.style.zoom = Math.min(1, (innerWidth - 16) / (window_.offsetWidth || 1)).toFixed(3);
 }
 
-// The decimal separator of the browser's first language.
-function separator() {
-    const parts = new Intl.NumberFormat(navigator.languages).formatToParts(1.5);
-    return parts.find((part) => part.type === 'decimal')?.value ?? '.';
+// The decimal separator of the first of `languages` that is a language the browser knows as
+// such; "." when none is ("C", the language of a bare Linux session, is none).
+function separator(languages) {
+    for (const language of languages) {
+        try {
+            if (Intl.NumberFormat.supportedLocalesOf(language).length === 0) continue;
+            const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+            return parts.find((part) => part.type === 'decimal')?.value ?? '.';
+        } catch {
+            // not a language tag at all
+        }
+    }
+    return '.';
 }
+
+client().querySelectorAll('input:enabled').forEach(wireBox);
+document.addEventListener('keydown', wrapTab);
 
 var Module = {
     page,
     onRuntimeInitialized() {
-        client().querySelectorAll('input:enabled').forEach(wireBox);
         client().querySelectorAll('button').forEach((button) => {
-            const index = Number(button.id.match(/\((\d+)\)/)[1]);
-            button.addEventListener('click', () => Module._brenvol_click(index));
+            button.addEventListener('click', () => Module._brenvol_click(boxIndex(button)));
         });
-        document.addEventListener('keydown', wrapTab);
-        withText(separator(), (at) => Module._brenvol_load(at));
+        const focused = page.focus();
+        const languages = navigator.languages?.length ? navigator.languages : [navigator.language];
+        withText(separator(languages ?? []), (at) => Module._brenvol_load(at));
+        ready = true;
+        held.splice(0).forEach(replay);
+        // Whoever got here first keeps the focus where they put it.
+        if (focused) byName(focused).focus();
+        windowElement().classList.remove('loading');
     },
 };
 
 addEventListener('resize', fit);
-addEventListener('DOMContentLoaded', fit);
+fit();
 // Kept for offline use once the page has loaded, not competing with its first load.
 addEventListener('load', () => navigator.serviceWorker?.register('sw.js'));
