@@ -9,8 +9,9 @@ source scripts/setup.sh
 brenvol_build default brenvol-screenshot >/dev/null
 QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 build/app/brenvol-screenshot docs/screenshot.png
 
-brenvol_build web brenvol >/dev/null
-scripts/screenshot_web.py build-web/web docs/screenshot-web.png
+brenvol_build web >/dev/null
+brenvol_node_modules build-web/tests/faces/web
+node scripts/screenshot_web.mjs build-web/tests/faces/web docs/screenshot-web.png
 
 brenvol_build windows brenvol-screenshot >/dev/null
 brenvol_wine_display "$PWD/build-windows/wine" window C

@@ -98,56 +98,75 @@ function replay([box, kind, value, modifiers]) {
     }
 }
 
-function wireBox(box) {
-    // The box's text and selection when nothing is being composed, for a composition to start
-    // from.
-    let settled = null, before = null;
-    const settle = () => {
-        if (before === null) settled = [box.value, box.selectionStart, box.selectionEnd];
-    };
-    for (const type of ['focus', 'input', 'select', 'keyup', 'mouseup']) {
-        box.addEventListener(type, settle);
-    }
-    box.addEventListener('keydown', (event) => {
-        if (event.isComposing) return;
-        const modifiers = event.ctrlKey | (event.altKey << 1) | (event.metaKey << 2);
-        if (!ready) {
-            if ([...event.key].length === 1 || editingKeys.has(event.key)) {
-                held.push([box, 'key', event.key, modifiers]);
-                event.preventDefault();
-            }
-        } else if (keyDown(box, event.key, modifiers)) {
+// The boxes' events, taken at the document, so that they are there before the boxes are: this
+// script runs before the window is parsed, so no key reaches a box that it has not seen.
+const isBox = (target) => target instanceof HTMLInputElement && target.closest('.client') !== null;
+// Per box, its text and selection when nothing is being composed (`settled`), and when the
+// composition under way started (`before`), for a composition to be undone from.
+const compositions = new Map();
+const composition = (box) => compositions.get(box) ?? compositions.set(box, {}).get(box);
+
+function settle(box) {
+    const state = composition(box);
+    if (!state.before) state.settled = [box.value, box.selectionStart, box.selectionEnd];
+}
+
+function onKeyDown(box, event) {
+    if (event.isComposing) return;
+    const modifiers = event.ctrlKey | (event.altKey << 1) | (event.metaKey << 2);
+    if (!ready) {
+        if ([...event.key].length === 1 || editingKeys.has(event.key)) {
+            held.push([box, 'key', event.key, modifiers]);
             event.preventDefault();
         }
-    });
-    // Typing, pasting and dropping: the rule decides what goes in. Deleting stays the box's own.
-    box.addEventListener('beforeinput', (event) => {
-        if (!event.inputType.startsWith('insert') || event.isComposing ||
-            event.inputType === 'insertCompositionText') return;
+    } else if (keyDown(box, event.key, modifiers)) {
         event.preventDefault();
-        // A paste or a drop carries its text in dataTransfer; WebKit gives it an empty data too.
-        const text = event.data || (event.dataTransfer?.getData('text/plain') ?? '');
-        if (ready) {
-            insert(box, text);
-        } else {
-            held.push([box, 'text', text]);
-        }
-    });
-    // A composition (an input method) shows its text while it lasts; what it makes goes through
-    // the rule in place of it. Some input methods end a composition they never started.
-    box.addEventListener('compositionstart', () => {
-        before = [box.value, box.selectionStart, box.selectionEnd];
-    });
-    box.addEventListener('compositionend', (event) => {
-        if (before ?? settled) [box.value, box.selectionStart, box.selectionEnd] = before ?? settled;
-        before = null;
-        if (ready) {
-            insert(box, event.data ?? '');
-        } else {
-            held.push([box, 'text', event.data ?? '']);
-        }
-        settle();
-    });
+    }
+}
+
+// Typing, pasting and dropping: the rule decides what goes in. Deleting stays the box's own.
+function onBeforeInput(box, event) {
+    if (!event.inputType.startsWith('insert') || event.isComposing ||
+        event.inputType === 'insertCompositionText') return;
+    event.preventDefault();
+    // A paste or a drop carries its text in dataTransfer; WebKit gives it an empty data too.
+    const text = event.data || (event.dataTransfer?.getData('text/plain') ?? '');
+    if (ready) {
+        insert(box, text);
+    } else {
+        held.push([box, 'text', text]);
+    }
+}
+
+// A composition (an input method) shows its text while it lasts; what it makes goes through the
+// rule in place of it. Some input methods end a composition they never started.
+function onCompositionEnd(box, event) {
+    const state = composition(box);
+    const before = state.before ?? state.settled;
+    if (before) [box.value, box.selectionStart, box.selectionEnd] = before;
+    state.before = null;
+    if (ready) {
+        insert(box, event.data ?? '');
+    } else {
+        held.push([box, 'text', event.data ?? '']);
+    }
+    settle(box);
+}
+
+const boxEvents = {
+    keydown: onKeyDown,
+    beforeinput: onBeforeInput,
+    compositionstart: (box) => {
+        composition(box).before = [box.value, box.selectionStart, box.selectionEnd];
+    },
+    compositionend: onCompositionEnd,
+    focusin: settle, input: settle, select: settle, keyup: settle, mouseup: settle,
+};
+// Taken on the way down, before any handler of the box's own, and whether the event bubbles or not.
+for (const [type, handler] of Object.entries(boxEvents)) {
+    document.addEventListener(type, (event) => {
+        if (isBox(event.target)) handler(event.target, event);
+    }, true);
 }
 
 // Tab goes round the window in its tab order, as in any window, rather than leaving for the
@@ -183,7 +202,6 @@ function separator(languages) {
     return '.';
 }
 
-client().querySelectorAll('input:enabled').forEach(wireBox);
 document.addEventListener('keydown', wrapTab);
 
 var Module = {
@@ -204,6 +222,6 @@ var Module = {
 };
 
 addEventListener('resize', fit);
-fit();
+addEventListener('DOMContentLoaded', fit);
 // Kept for offline use once the page has loaded, not competing with its first load.
 addEventListener('load', () => navigator.serviceWorker?.register('sw.js'));

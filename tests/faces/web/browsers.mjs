@@ -142,7 +142,8 @@ async function webkitBrowser() {
     const xvfb = process.env.BRENVOL_XVFB_DIR;
     const display = xvfb ? { DISPLAY: `:${readFileSync(`${xvfb}/display`, 'utf8').trim()}` } : {};
     const driver = spawn('WebKitWebDriver', [`--port=${port}`],
-        { stdio: 'ignore', env: { ...process.env, ...display } });
+        // Without an accelerated compositor, which draws nothing on an X server without a GPU.
+        { stdio: 'ignore', env: { ...process.env, ...display, WEBKIT_DISABLE_COMPOSITING_MODE: '1' } });
     const base = `http://127.0.0.1:${port}`;
     const request = async (method, path, body) => {
         const response = await fetch(base + path, { method, body: body && JSON.stringify(body),

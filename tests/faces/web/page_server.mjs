@@ -1,10 +1,11 @@
-// The page's folder served on 127.0.0.1 for its tests, with what a test needs of a server: files
-// held back until released, a next version with a file the server fails, nothing the browser may
-// keep in its HTTP cache, and the page's own security policy repeated as a report-only header, so
-// that the browser reports each violation here.
+// The page's folder served on 127.0.0.1 for its tests and benchmark, gzipped as a host serves it,
+// with what a test needs of a server: files held back until released, a next version with a file
+// the server fails, nothing the browser may keep in its HTTP cache, and the page's own security
+// policy repeated as a report-only header, so that the browser reports each violation here.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
 
 const TYPES = {
     '.html': 'text/html; charset=utf-8', '.css': 'text/css', '.js': 'text/javascript',
@@ -52,6 +53,10 @@ export async function serve(folder) {
             headers['Content-Security-Policy-Report-Only'] = `${policy[1]}; report-uri /violations`;
         }
         if (next && extname(file) === '.js') content = Buffer.concat([content, Buffer.from(next.marker)]);
+        if (/\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+            content = gzipSync(content, { level: 9 });
+            headers['Content-Encoding'] = 'gzip';
+        }
         response.writeHead(200, headers).end(content);
     });
     await new Promise((resolve) => http.listen(0, '127.0.0.1', resolve));
