@@ -26,7 +26,7 @@ BRENVOL_WAYLAND_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb)
 
 # The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
 # Its suite, in each browser engine Debian ships:
-#   chromium, firefox-esr   driven by puppeteer-core (npm, tests/faces/web/package-lock.json)
+#   chromium, firefox-esr   driven by puppeteer-core (npm, scripts/browsers/package-lock.json)
 #   webkit2gtk-driver       WebKitGTK's WebDriver and its browser for automation
 #   xvfb                    the X server WebKitGTK's browser shows on
 #   locales                 the Italian locale WebKitGTK takes its language from
