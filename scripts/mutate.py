@@ -139,7 +139,7 @@ WEB_FAULTS = [
     ("labels over boxes", "faces/web/make_page.cpp", "stacking.end() - std::find(stacking.begin(), stacking.end(), name)", "std::find(stacking.begin(), stacking.end(), name) - stacking.begin()"),
     ("points as pixels", "faces/web/make_page.cpp", "kArialPoints * 4 / 3", "kArialPoints"),
     ("boxes named by themselves", "faces/web/make_page.cpp", "NameText(CaptionOf(design.name))", "NameText(design.name)"),
-    ("no tab order", "faces/web/make_page.cpp", "tab == tabOrder.end() ? \"\"", "true ? \"\""),
+    ("no tab order", "faces/web/make_page.cpp", "(tab == tabOrder.end()\n", "(true\n"),
     ("creation order for reading", "faces/web/make_page.cpp", "return std::pair(a->top, a->left) < std::pair(b->top, b->left);", "return false;"),
     ("columns before rows", "faces/web/make_page.cpp", "return std::pair(a->top, a->left) < std::pair(b->top, b->left);", "return std::pair(a->left, a->top) < std::pair(b->left, b->top);"),
     ("results enabled", "faces/web/make_page.cpp", "(design.enabled ? \"\" : \" disabled\")", "\"\""),
