@@ -34,7 +34,9 @@ void frmMain::Shown() {
 
 std::int16_t frmMain::FilterKey(std::int16_t code) {
     const auto verdict = input::KeystrokeRule(code, decimalSeparator_);
-    if (verdict.beep) {
+    if (verdict.beep && pasting_) {
+        refusedInPaste_ = true;
+    } else if (verdict.beep) {
         face_.Beep();
     }
     return verdict.code;
@@ -73,6 +75,10 @@ std::optional<char16_t> frmMain::TypedCharacter(int index, char16_t typed) {
 }
 
 std::u16string frmMain::TypedText(int index, std::u16string_view text) {
+    // However much of it the rule refuses, the text beeps once: a beep a character would hold
+    // the window up for as long as a million beeps take.
+    pasting_ = true;
+    refusedInPaste_ = false;
     std::u16string inserted;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
@@ -84,6 +90,10 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
         if (received && *received >= u' ') {
             inserted += *received;
         }
+    }
+    pasting_ = false;
+    if (refusedInPaste_) {
+        face_.Beep();
     }
     return inserted;
 }

@@ -66,7 +66,7 @@ public:
     std::optional<char16_t> TypedCharacter(int index, char16_t typed);
     // Text that arrives all at once (a paste, a key event carrying text): what typing it
     // character by character would insert. Control characters insert nothing; a character
-    // beyond 16 bits counts once.
+    // beyond 16 bits counts once. One beep, if the rule refuses any of it.
     std::u16string TypedText(int index, std::u16string_view text);
 
 private:
@@ -77,6 +77,9 @@ private:
     FrmMainFace& face_;
     NumberFormatSource numberFormat_;
     std::u16string decimalSeparator_;
+    // Within TypedText: whether the rule has refused a character, to beep once at its end.
+    bool pasting_ = false;
+    bool refusedInPaste_ = false;
 };
 
 }  // namespace brenvol::ui

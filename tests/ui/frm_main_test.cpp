@@ -115,7 +115,7 @@ TEST(Typing, GoesThroughTheCodePageBothWays) {
     Loaded f(u"\u2019");
     f.face.log.clear();
     EXPECT_EQ(f.form.TypedCharacter(1, u'/'), u'\u2019');
-    EXPECT_EQ(f.form.TypedText(0, u"-7.\b\ra"), u"-7\u2019");
+    EXPECT_EQ(f.form.TypedText(0, u"x-7.\b\ray"), u"-7\u2019");  // one beep for x, a, y
     EXPECT_EQ(f.form.TypedCharacter(1, u'\u4E00'), std::nullopt);
     EXPECT_EQ(f.face.log, "beep;beep;");
 }
