@@ -4,15 +4,9 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "calc/number_text.h"
-
-#define FUZZ_CHECK(condition)                                                                     \
-    ((condition) ? void()                                                                         \
-                 : (std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__), \
-                    std::abort()))
+#include "fuzz/fuzz_check.h"
 
 using namespace brenvol;
 
