@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <limits>
 
 #include "faces/qt/message_box.h"
 #include "faces/qt/qt_text.h"
@@ -70,6 +71,9 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
             return new QGroupBox(caption, parent);
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(parent);
+            // The boxes have no length limit: Qt's default would cut a paste at 32,767
+            // characters without a word.
+            box->setMaxLength(std::numeric_limits<int>::max());
             box->setAlignment(alignment);
             // Disabled, a box keeps its background, as on Windows.
             SetColour(box, QPalette::Base, ToQColor(design.background));

@@ -244,6 +244,9 @@ void FrmMainWindow::CreateControls() {
         }
         controls_.push_back({&design, control});
         if (design.kind == ControlKind::TextBox) {
+            // No length limit (0: the most the system allows), where the edit control's own
+            // would cut a paste at 32,767 characters without a word.
+            SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
             // Subclassed the classic way: the common controls' helpers would load comctl32.dll
             // at every start.
             SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -13,6 +13,7 @@ class FrmMainDialogTest : public QObject {
 private slots:
     void looksAsDesigned();
     void keysGoThroughTheFilter();
+    void pastesWholeBeepingOnce();
 };
 
 // 220 x 174 pixels: the rows need no padding.
@@ -106,6 +107,20 @@ void FrmMainDialogTest::keysGoThroughTheFilter() {
             box->text() == row.expected && f.window->beeps == row.beeps,
             qPrintable(keys + ": " + box->text() + ", beeps " + QString::number(f.window->beeps)));
     }
+}
+
+// However long, a paste goes in whole, with one beep for all that the rule refuses of it;
+// "Calcola" then answers from all of it.
+void FrmMainDialogTest::pastesWholeBeepingOnce() {
+    Fixture f;
+    const QString digits(100000, '3');
+    QApplication::clipboard()->setText("x1." + digits + "y z");
+    QTest::keyClick(f.control("Text1(1)"), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(f.control("Text1(1)")->text(), "1," + digits);
+    QCOMPARE(f.window->beeps, 1);
+    f.control("Text1(0)")->setText("100");
+    f.window->findChild<QPushButton*>("Command1(0)")->click();
+    QCOMPARE(f.results(), "0 1 7");  // 1.4 * 1.333... / 100 hours: 67.2 seconds
 }
 
 QTEST_MAIN(FrmMainDialogTest)

@@ -206,6 +206,15 @@ TEST_F(FrmMainWindowTest, PastesNoFurtherThanTheClipboardBlock) {
     EXPECT_EQ(window_->Text({Text1, 0}), u"444");
 }
 
+// However long, a paste goes in whole, with one beep for all that the rule refuses of it.
+TEST_F(FrmMainWindowTest, PastesWholeBeepingOnce) {
+    const std::u16string digits(100000, u'3');
+    SetClipboard(u"x" + digits + u"y z");
+    SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+    EXPECT_EQ(window_->Text({Text1, 0}), digits);
+    EXPECT_EQ(beeps, 1);
+}
+
 // The window's, the frame's, a label's and a box's background, and Text2(0)'s grey digits.
 TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
     const int roles[] = {COLOR_ACTIVEBORDER, COLOR_INACTIVEBORDER, COLOR_BTNFACE, COLOR_WINDOW,
