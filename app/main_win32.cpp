@@ -6,6 +6,9 @@
 #include "regional/user_registry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    // Whatever loads a DLL from now on, Windows' own or ours, finds it in System32 alone, never
+    // in the folder the program was started from (a Downloads folder may hold anything).
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const auto registry =
         brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
     brenvol::win32::FrmMainWindow window(*registry, brenvol::regional::UserNumberFormat);

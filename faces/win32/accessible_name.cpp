@@ -14,7 +14,9 @@ struct AccessibilityFunctions {
 
 template <typename Function>
 Function* Find(const wchar_t* dll, const char* name) {
-    const HMODULE module = LoadLibraryW(dll);
+    // From System32 alone, whatever the process's search path: a DLL of the same name beside
+    // the program is never loaded.
+    const HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Through the one function type that casts to any other without a warning.
     return module ? reinterpret_cast<Function*>(
                         reinterpret_cast<void (*)()>(GetProcAddress(module, name)))

@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Checks that the program EXE imports only DLLs that every Windows has: no toolkit, no MinGW
-# runtime beside it. OBJDUMP lists its imports.
+# Checks that the program EXE imports only DLLs that every Windows has (no toolkit, no MinGW
+# runtime beside it), and that it asks for address space layout randomisation, with high entropy,
+# and for data execution prevention. OBJDUMP lists its imports and header.
 set(system_dlls advapi32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll user32.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE code)
 if(NOT code EQUAL 0)
@@ -15,5 +16,10 @@ foreach(import IN LISTS imports)
     string(TOLOWER "${dll}" dll)
     if(NOT dll IN_LIST system_dlls)
         message(FATAL_ERROR "${EXE} imports ${dll}, which Windows does not ship")
+    endif()
+endforeach()
+foreach(flag DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT)
+    if(NOT dump MATCHES "\n[\t ]*${flag}\n")
+        message(FATAL_ERROR "${EXE} lacks ${flag} in its DllCharacteristics")
     endif()
 endforeach()
