@@ -120,6 +120,12 @@ test('a paste or drop goes through the rule; refused whole, it leaves the select
         await insert(text);
         assert.deepEqual(await selected('Text1(0)'), after, `${insert.name} "${text}"`);
     }
+    // However long, a paste goes in whole, with one beep for all that the rule refuses of it.
+    const digits = '3'.repeat(100000), beeps = await tab.evaluate(() => window.beeps);
+    await tab.evaluate(() => { document.getElementById('Text1(0)').value = ''; });
+    await paste(`x${digits}y z`);
+    assert.deepEqual([await tab.evaluate(() => document.getElementById('Text1(0)').value === '3'.repeat(100000)),
+        await tab.evaluate(() => window.beeps)], [true, beeps + 1]);
 });
 
 test('keys typed before the page is ready wait, then go through the rule', async () => {

@@ -166,8 +166,16 @@ TEST_F(FrmMainWindowTest, EditsMovesAndSelectsAsAnyBox) {
     EXPECT_TRUE(x(39) > 0 && x(39) < box.right && x(0) < 0) << x(0) << " " << x(39);
 }
 
-// Screen readers hear each box named by its caption, the rest as the system has it.
+// Screen readers hear each box named by its caption, the rest as the system has it. The DLLs
+// that takes load from System32 alone, never from the program's folder.
 TEST_F(FrmMainWindowTest, NamesEachBoxByItsCaption) {
+    static decltype(&LoadLibraryExW) load = nullptr;
+    static std::vector<DWORD> loadFlags;
+    load = test::ReplaceImport(
+        "kernel32.dll", "LoadLibraryExW", +[](LPCWSTR dll, HANDLE file, DWORD flags) {
+            loadFlags.push_back(flags);
+            return load(dll, file, flags);
+        });
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as a screen reader's process does
     for (ui::ControlName box : {ui::ControlName{Text1, 0}, {Text1, 1}, {Text2, 2}}) {
         IAccessible* object = nullptr;
@@ -186,6 +194,9 @@ TEST_F(FrmMainWindowTest, NamesEachBoxByItsCaption) {
         object->Release();
     }
     CoUninitialize();
+    test::ReplaceImport("kernel32.dll", "LoadLibraryExW", load);
+    EXPECT_FALSE(loadFlags.empty());
+    EXPECT_EQ(loadFlags, std::vector<DWORD>(loadFlags.size(), LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
 // A clipboard block with no terminator inserts what it holds, and nothing beyond it, though the
