@@ -1,6 +1,6 @@
 // frmMain's design as plain data: the window and its fifteen controls, each with its rectangle
 // in twips, caption, font, colours, alignment, enabled state and tab index, in the order the
-// window creates them. Both faces build the window from this table and nothing else.
+// window creates them. All three faces build the window from this table and nothing else.
 #pragma once
 
 #include <cstdint>
