@@ -15,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::u16string kSeparators[] = {u".", u",", u"", u"\u066B", u"ab", u"e"};
     const calc::NumberFormat format{
         kSeparators[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kSeparators) - 1)]};
-    // One byte a character, so that digits, signs and separators come up often.
-    const std::string bytes = in.ConsumeRemainingBytesAsString();
-    const std::u16string text(reinterpret_cast<const unsigned char*>(bytes.data()),
-                              reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size());
+    const std::u16string text = fuzz::Utf16(in.ConsumeRemainingBytesAsString());
 
     const auto value = calc::ParseNumber(text, format);
     if (!value) {

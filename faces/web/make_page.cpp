@@ -86,7 +86,7 @@ std::string Rule(const ControlDesign& design, int zIndex) {
 // The element of a control; the focusable ones carry their place in the tab order (from 1), since
 // the page reads in the order the window is laid out, which is not the order Tab takes.
 std::string Element(const ControlDesign& design, const std::string& inside) {
-    const std::vector<ControlName> tabOrder = TabOrder();
+    static const std::vector<ControlName> tabOrder = TabOrder();
     const auto tab = std::find(tabOrder.begin(), tabOrder.end(), design.name);
     const std::string id =
         "id=\"" + NameText(design.name) + "\"" +
