@@ -6,8 +6,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "faces/win32/accessible_name.h"
-
 namespace brenvol::win32 {
 namespace {
 
@@ -37,23 +35,16 @@ COLORREF ToColorRef(const ui::Colour& colour, COLORREF fallback) {
 }
 
 DWORD AlignmentStyle(const ControlDesign& design) {
+    const bool edit = design.kind == ControlKind::TextBox;
     switch (design.alignment) {
         case ui::Alignment::Left:
-            return ES_LEFT;
+            return edit ? ES_LEFT : SS_LEFT;
         case ui::Alignment::Right:
-            return ES_RIGHT;
+            return edit ? ES_RIGHT : SS_RIGHT;
         case ui::Alignment::Centre:
-            return ES_CENTER;
+            return edit ? ES_CENTER : SS_CENTER;
     }
     return 0;
-}
-
-// A label drawn as Windows' static controls draw their text.
-UINT LabelFormat(const ControlDesign& design) {
-    const UINT alignment = design.alignment == ui::Alignment::Right    ? DT_RIGHT
-                           : design.alignment == ui::Alignment::Centre ? DT_CENTER
-                                                                       : DT_LEFT;
-    return alignment | DT_WORDBREAK | DT_EXPANDTABS;
 }
 
 // The window class, its style and the extended style of each kind of control.
@@ -77,7 +68,7 @@ ControlClass ClassOf(const ControlDesign& design) {
                         WS_TABSTOP,
                     0};
         case ControlKind::Label:
-            break;  // no window: drawn by the window itself
+            return {L"STATIC", AlignmentStyle(design), 0};
     }
     return {nullptr, 0, 0};
 }
@@ -217,14 +208,9 @@ void FrmMainWindow::FitClientArea() {
 void FrmMainWindow::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     // In stacking order, each made beneath those before it: so Windows stacks them, and the
-    // dialog manager tabs through them, as the design wants. Labels are no windows: the window
-    // draws them beneath all its controls, which starts it sooner.
+    // dialog manager tabs through them, as the design wants.
     for (ControlName name : ui::StackingOrder()) {
         const ControlDesign& design = ui::DesignOf(name);
-        if (design.kind == ControlKind::Label) {
-            labels_.insert(labels_.begin(), &design);  // drawn from the bottom up
-            continue;
-        }
         const ControlClass controlClass = ClassOf(design);
         const std::wstring caption = Wide(design.caption);
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
@@ -323,8 +309,10 @@ void FrmMainWindow::SetFocus(ControlName control) {
     ::SetFocus(ControlHandle(control));
 }
 
-void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
-    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(), static_cast<UINT>(style));
+void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view title,
+                                ui::MessageIcon icon) {
+    MessageBoxW(window_, Wide(text).c_str(), Wide(title).c_str(),
+                MB_OK | (icon == ui::MessageIcon::Error ? MB_ICONERROR : 0));
 }
 
 void FrmMainWindow::Beep() {
@@ -370,21 +358,6 @@ LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
     }
     SetBkColor(dc, ToColorRef(design.background, GetBkColor(dc)));
     return reinterpret_cast<LRESULT>(brush);
-}
-
-void FrmMainWindow::DrawLabels(HDC dc) const {
-    const int saved = SaveDC(dc);
-    SetBkMode(dc, TRANSPARENT);
-    for (const ControlDesign* label : labels_) {
-        RECT place = PlaceOf(*label, dpi_);
-        FillRect(dc, &place, Brush(label->background));
-        SetTextColor(dc, ToColorRef(ui::TextColour(*label), GetSysColor(COLOR_WINDOWTEXT)));
-        SelectObject(dc, FontOf(*label));
-        const std::wstring caption = Wide(label->caption);
-        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &place,
-                  LabelFormat(*label));
-    }
-    RestoreDC(dc, saved);
 }
 
 LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -434,7 +407,6 @@ LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GetWindowRect(ControlHandle(frame.name), &inside);
             MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
             FillRect(dc, &inside, Brush(frame.background));
-            DrawLabels(dc);
             return TRUE;
         }
         case WM_ACTIVATE:
@@ -457,13 +429,32 @@ LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Close();
             return 0;
+        case WM_GETOBJECT:
+            NameBoxes();
+            break;
         case WM_DESTROY:
+            names_.Clear();  // while the boxes are still there
             PostQuitMessage(0);
             return 0;
         default:
             break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void FrmMainWindow::NameBoxes() {
+    // Each box by its caption, before the system's object for it answers the first client that
+    // asks (once all are made). The caption is not the box's previous sibling, which would name
+    // it otherwise.
+    if (names_.Started() || controls_.size() != ui::FrmMainControls().size()) {
+        return;
+    }
+    for (const Control& control : controls_) {
+        if (control.design->kind == ControlKind::TextBox) {
+            names_.Name(control.handle,
+                        Wide(ui::DesignOf(ui::CaptionOf(control.design->name)).caption));
+        }
+    }
 }
 
 LRESULT CALLBACK FrmMainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -501,14 +492,9 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
                 return 0;
             }
             break;
-        case WM_GETOBJECT: {
-            // Named by its caption; the system's own answer where that fails.
-            const std::wstring caption = Wide(ui::DesignOf(ui::CaptionOf(name)).caption);
-            if (const LRESULT named = NamedClientObject(box, wParam, lParam, caption)) {
-                return named;
-            }
+        case WM_GETOBJECT:
+            NameBoxes();
             break;
-        }
         default:
             break;
     }

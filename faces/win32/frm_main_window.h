@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "faces/win32/accessible_names.h"
 #include "settings/registry_api.h"
 #include "ui/frm_main.h"
 
@@ -42,7 +43,8 @@ public:
     void SetText(ui::ControlName box, std::u16string_view text) override;
     std::optional<ui::ControlName> Focus() const override;
     void SetFocus(ui::ControlName control) override;
-    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title,
+                     ui::MessageIcon icon) override;
     void Beep() override;
     void Close() override;
 
@@ -58,12 +60,13 @@ private:
     LRESULT TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Colours(HDC dc, HWND control);
     std::u16string ClipboardText() const;
+    // Names the boxes for screen readers, at the first accessibility client's request.
+    void NameBoxes();
 
     void CreateControls();
     // Sizes the window and places the controls and their fonts for `dpi`.
     void Place(int dpi);
     void FitClientArea();
-    void DrawLabels(HDC dc) const;
     void CreateFonts(int dpi);
     void DeleteFonts();
     HFONT FontOf(const ui::ControlDesign& design) const;
@@ -76,12 +79,12 @@ private:
 
     HWND window_ = nullptr;
     std::vector<Control> controls_;
-    std::vector<const ui::ControlDesign*> labels_;  // bottom first
     int dpi_ = 96;
     HFONT regular_ = nullptr, bold_ = nullptr, message_ = nullptr;
     HWND focusBeforeDeactivation_ = nullptr;
     WNDPROC editProc_ = nullptr;                       // the system's, under the boxes' own
     mutable std::map<COLORREF, HBRUSH> solidBrushes_;  // for the design's fixed colours
+    AccessibleNames names_;
     ui::frmMain form_;
 };
 

@@ -166,37 +166,113 @@ TEST_F(FrmMainWindowTest, EditsMovesAndSelectsAsAnyBox) {
     EXPECT_TRUE(x(39) > 0 && x(39) < box.right && x(0) < 0) << x(0) << " " << x(39);
 }
 
-// Screen readers hear each box named by its caption, the rest as the system has it. The DLLs
-// that takes load from System32 alone, never from the program's folder.
-TEST_F(FrmMainWindowTest, NamesEachBoxByItsCaption) {
+// The annotation service, standing in for oleacc's: the names given, each as the window's
+// control, object and child ids and property it was given for ("" once cleared).
+struct AnnotationService : IAccPropServices {
+    std::map<HWND, std::wstring> names;
+    LONG references = 0;
+    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND window, DWORD object, DWORD child,
+                                             MSAAPROPID property, LPCWSTR text) override {
+        const bool named = object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF &&
+                           property == PROPID_ACC_NAME && IsWindow(window);
+        names[window] = named ? text : L"?";
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND window, DWORD object, DWORD child,
+                                             const MSAAPROPID* properties, int count) override {
+        const bool whole = object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF && count == 1 &&
+                           *properties == PROPID_ACC_NAME && IsWindow(window);
+        names[window] = whole ? L"" : L"?";
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+#define BRENVOL_NOT_USED(method, ...)                        \
+    HRESULT STDMETHODCALLTYPE method(__VA_ARGS__) override { \
+        return E_NOTIMPL;                                    \
+    }
+    BRENVOL_NOT_USED(SetPropValue, const BYTE*, DWORD, MSAAPROPID, VARIANT)
+    BRENVOL_NOT_USED(SetPropServer, const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                     AnnoScope)
+    BRENVOL_NOT_USED(ClearProps, const BYTE*, DWORD, const MSAAPROPID*, int)
+    BRENVOL_NOT_USED(SetHwndProp, HWND, DWORD, DWORD, MSAAPROPID, VARIANT)
+    BRENVOL_NOT_USED(SetHwndPropServer, HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                     AnnoScope)
+    BRENVOL_NOT_USED(ComposeHwndIdentityString, HWND, DWORD, DWORD, BYTE**, DWORD*)
+    BRENVOL_NOT_USED(DecomposeHwndIdentityString, const BYTE*, DWORD, HWND*, DWORD*, DWORD*)
+    BRENVOL_NOT_USED(SetHmenuProp, HMENU, DWORD, MSAAPROPID, VARIANT)
+    BRENVOL_NOT_USED(SetHmenuPropStr, HMENU, DWORD, MSAAPROPID, LPCWSTR)
+    BRENVOL_NOT_USED(SetHmenuPropServer, HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                     AnnoScope)
+    BRENVOL_NOT_USED(ClearHmenuProps, HMENU, DWORD, const MSAAPROPID*, int)
+    BRENVOL_NOT_USED(ComposeHmenuIdentityString, HMENU, DWORD, BYTE**, DWORD*)
+    BRENVOL_NOT_USED(DecomposeHmenuIdentityString, const BYTE*, DWORD, HMENU*, DWORD*)
+#undef BRENVOL_NOT_USED
+} service;
+
+// The seven captions are label controls, each beneath every box and button. Screen readers hear
+// each box named by its caption, annotated when a client first asks for the window's objects and
+// cleared before the boxes go; the DLLs that takes load from System32 alone. (Wine's annotation
+// service does nothing, so it stands in.)
+TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
+    std::multiset<std::u16string> captions, labels;
+    for (const ui::ControlDesign& design : ui::FrmMainControls()) {
+        if (design.kind == ui::ControlKind::Label) {
+            captions.emplace(design.caption);
+        }
+    }
+    int over = 0;  // boxes and buttons over every label
+    for (HWND at = GetTopWindow(window_->Handle()); at; at = GetWindow(at, GW_HWNDNEXT)) {
+        wchar_t text[64] = {}, kind[16] = {};
+        GetClassNameW(at, kind, 16);
+        GetWindowTextW(at, text, 64);
+        if (std::wstring_view(kind) == L"Static") {
+            labels.emplace(text, text + wcslen(text));
+            EXPECT_EQ(over, 7) << "a label lies over a box or button";
+        } else {
+            over += labels.empty();
+        }
+    }
+    EXPECT_EQ(labels, captions);
+
     static decltype(&LoadLibraryExW) load = nullptr;
+    static decltype(&GetProcAddress) find = nullptr;
     static std::vector<DWORD> loadFlags;
     load = test::ReplaceImport(
         "kernel32.dll", "LoadLibraryExW", +[](LPCWSTR dll, HANDLE file, DWORD flags) {
             loadFlags.push_back(flags);
             return load(dll, file, flags);
         });
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // as a screen reader's process does
-    for (ui::ControlName box : {ui::ControlName{Text1, 0}, {Text1, 1}, {Text2, 2}}) {
-        IAccessible* object = nullptr;
-        ASSERT_EQ(AccessibleObjectFromWindow(Control(box), OBJID_CLIENT, __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(&object)),
-                  S_OK);
-        VARIANT self{}, role{};
-        self.vt = VT_I4;
-        BSTR name = nullptr;
-        object->get_accName(self, &name);
-        object->get_accRole(self, &role);
-        EXPECT_EQ(std::u16string(reinterpret_cast<char16_t*>(name ? name : BSTR(L""))),
-                  ui::DesignOf(ui::CaptionOf(box)).caption);
-        EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT);
-        SysFreeString(name);
-        object->Release();
-    }
-    CoUninitialize();
+    find = test::ReplaceImport(
+        "kernel32.dll", "GetProcAddress", +[](HMODULE module, LPCSTR name) -> FARPROC {
+            using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**);
+            const Create create = [](REFCLSID id, LPUNKNOWN, DWORD, REFIID, void** object) {
+                *object = id == CLSID_AccPropServices ? &service : nullptr;
+                return *object ? (service.AddRef(), S_OK) : E_NOINTERFACE;
+            };
+            return std::string_view(name) == "CoCreateInstance"
+                       ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(create))
+                       : find(module, name);
+        });
+    SendMessageW(window_->Handle(), WM_GETOBJECT, 0, OBJID_CLIENT);
+    SendMessageW(Control({Text1, 1}), WM_GETOBJECT, 0, OBJID_CLIENT);
+    test::ReplaceImport("kernel32.dll", "GetProcAddress", find);
     test::ReplaceImport("kernel32.dll", "LoadLibraryExW", load);
-    EXPECT_FALSE(loadFlags.empty());
-    EXPECT_EQ(loadFlags, std::vector<DWORD>(loadFlags.size(), LOAD_LIBRARY_SEARCH_SYSTEM32));
+    std::map<HWND, std::wstring> expected;
+    for (ui::ControlName box : {ui::kCurrentBox, ui::kCapacityBox, ui::kResultBoxes[0],
+                                ui::kResultBoxes[1], ui::kResultBoxes[2]}) {
+        const std::u16string_view caption = ui::DesignOf(ui::CaptionOf(box)).caption;
+        expected[Control(box)] = std::wstring(caption.begin(), caption.end());
+    }
+    EXPECT_EQ(service.names, expected);
+    EXPECT_EQ(loadFlags, std::vector<DWORD>{LOAD_LIBRARY_SEARCH_SYSTEM32});
+    window_.reset();
+    for (auto& [box, name] : expected) {
+        name.clear();
+    }
+    EXPECT_EQ(service.names, expected);
+    EXPECT_EQ(service.references, 0);
 }
 
 // A clipboard block with no terminator inserts what it holds, and nothing beyond it, though the
