@@ -25,7 +25,7 @@ public:
     }
     std::optional<ui::ControlName> Focus() const override { return std::nullopt; }
     void SetFocus(ui::ControlName) override {}
-    void ShowMessage(std::u16string_view, std::u16string_view, int) override {}
+    void ShowMessage(std::u16string_view, std::u16string_view, ui::MessageIcon) override {}
     void Beep() override { ++beeps; }
     void Close() override {}
     std::map<std::string, std::u16string> texts;

@@ -12,7 +12,9 @@ namespace {
 
 // The warning's message box: its title, and an OK button with the error icon.
 constexpr std::u16string_view kWarningTitle = u"Attenzione";
-constexpr int kWarningStyle = 16;
+constexpr int kIconMask = 0xF0;
+constexpr int kIconError = 0x10;
+constexpr int kWarningStyle = kIconError;
 
 }  // namespace
 
@@ -100,7 +102,8 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
 
 void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
     const auto focus = face_.Focus();
-    face_.ShowMessage(text, title, style);
+    face_.ShowMessage(text, title,
+                      (style & kIconMask) == kIconError ? MessageIcon::Error : MessageIcon::None);
     // Back where it was, also where no window manager hands the activation back when the box
     // closes.
     if (focus) {

@@ -21,6 +21,9 @@
 
 namespace brenvol::ui {
 
+// The icon a message box shows.
+enum class MessageIcon { None, Error };
+
 // What frmMain needs of a window: its boxes' texts, the focus, a modal message box, the beep,
 // closing.
 class FrmMainFace {
@@ -32,9 +35,9 @@ public:
     virtual std::optional<ControlName> Focus() const = 0;
     // Makes the window the active one, with the focus on `control`.
     virtual void SetFocus(ControlName control) = 0;
-    // Modal, owned by the window. style: the Windows message-box encoding (0: an OK button
-    // alone, 16: an OK button with the error icon).
-    virtual void ShowMessage(std::u16string_view text, std::u16string_view title, int style) = 0;
+    // Modal, owned by the window, with an OK button.
+    virtual void ShowMessage(std::u16string_view text, std::u16string_view title,
+                             MessageIcon icon) = 0;
     virtual void Beep() = 0;
     // Closes the window, which ends the program.
     virtual void Close() = 0;
@@ -72,6 +75,7 @@ public:
 private:
     // The keystroke rule with the window's separator; beeps when the rule refuses.
     std::int16_t FilterKey(std::int16_t code);
+    // style: the Windows message-box encoding, whose icon the face is told by name.
     void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
 
     FrmMainFace& face_;

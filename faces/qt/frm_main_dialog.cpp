@@ -221,8 +221,9 @@ void FrmMainDialog::SetFocus(ControlName control) {
     Control(control)->setFocus();
 }
 
-void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
-    ShowMessageBox(this, text, title, style);
+void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view title,
+                                ui::MessageIcon icon) {
+    ShowMessageBox(this, text, title, icon);
 }
 
 void FrmMainDialog::Beep() {

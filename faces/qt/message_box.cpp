@@ -5,18 +5,10 @@
 #include "faces/qt/qt_text.h"
 
 namespace brenvol::qt {
-namespace {
-
-constexpr int kIconMask = 0xF0;
-constexpr int kIconError = 0x10;
-
-}  // namespace
-
 void ShowMessageBox(QWidget* owner, std::u16string_view text, std::u16string_view title,
-                    int style) {
-    const auto icon =
-        (style & kIconMask) == kIconError ? QMessageBox::Critical : QMessageBox::NoIcon;
-    QMessageBox box(icon, ToQString(title), ToQString(text), QMessageBox::Ok, owner);
+                    ui::MessageIcon icon) {
+    QMessageBox box(icon == ui::MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    ToQString(title), ToQString(text), QMessageBox::Ok, owner);
     box.exec();
 }
 

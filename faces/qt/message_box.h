@@ -1,12 +1,14 @@
-// A modal message box owned by a window, from a text, a title and a style value in the Windows
-// message-box encoding: 0 an OK button alone, 16 an OK button with the error icon.
+// A modal message box owned by a window, with a text, a title, an icon and an OK button.
 #pragma once
 
 #include <QWidget>
 #include <string_view>
 
+#include "ui/frm_main.h"
+
 namespace brenvol::qt {
 
-void ShowMessageBox(QWidget* owner, std::u16string_view text, std::u16string_view title, int style);
+void ShowMessageBox(QWidget* owner, std::u16string_view text, std::u16string_view title,
+                    ui::MessageIcon icon);
 
 }  // namespace brenvol::qt

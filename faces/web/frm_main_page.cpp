@@ -18,8 +18,8 @@ EM_JS(void, PageSetText, (const char16_t* name, const char16_t* text),
       { Module.page.setText(UTF16ToString(name), UTF16ToString(text)); });
 EM_JS(char16_t*, PageFocus, (), { return Module.page.copyOut(Module.page.focus()); });
 EM_JS(void, PageSetFocus, (const char16_t* name), { Module.page.setFocus(UTF16ToString(name)); });
-EM_JS(void, PageShowMessage, (const char16_t* text, const char16_t* title, int style),
-      { Module.page.showMessage(UTF16ToString(text), UTF16ToString(title), style); });
+EM_JS(void, PageShowMessage, (const char16_t* text, const char16_t* title, const char* icon),
+      { Module.page.showMessage(UTF16ToString(text), UTF16ToString(title), UTF8ToString(icon)); });
 EM_JS(void, PageBeep, (), { Module.page.beep(); });
 EM_JS(void, PageClose, (), { Module.page.close(); });
 
@@ -106,8 +106,10 @@ void FrmMainPage::SetFocus(ui::ControlName control) {
     PageSetFocus(NameOf(control).c_str());
 }
 
-void FrmMainPage::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
-    PageShowMessage(std::u16string(text).c_str(), std::u16string(title).c_str(), style);
+void FrmMainPage::ShowMessage(std::u16string_view text, std::u16string_view title,
+                              ui::MessageIcon icon) {
+    PageShowMessage(std::u16string(text).c_str(), std::u16string(title).c_str(),
+                    icon == ui::MessageIcon::Error ? "error" : "none");
 }
 
 void FrmMainPage::Beep() {

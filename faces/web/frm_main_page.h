@@ -34,7 +34,8 @@ public:
     void SetText(ui::ControlName box, std::u16string_view text) override;
     std::optional<ui::ControlName> Focus() const override;
     void SetFocus(ui::ControlName control) override;
-    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title,
+                     ui::MessageIcon icon) override;
     void Beep() override;
     void Close() override;
 

@@ -18,11 +18,12 @@ const page = {
     // Behind the message box nothing takes the focus: the browser gives it back to where it
     // was when the box closes.
     setFocus: (name) => byName(name).focus(),
-    showMessage(text, title, style) {
+    // icon: 'error' or 'none'.
+    showMessage(text, title, icon) {
         const dialog = message();
         byName('message-title').textContent = title;
         byName('message-text').textContent = text;
-        const error = (style & 0xF0) === 0x10; // the Windows style of the error icon
+        const error = icon === 'error';
         dialog.classList.toggle('error', error);
         dialog.setAttribute('role', error ? 'alertdialog' : 'dialog');
         dialog.showModal();

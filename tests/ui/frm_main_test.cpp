@@ -18,9 +18,11 @@ public:
     void SetText(ControlName box, std::u16string_view text) override {
         texts[NameText(box)] = text;
     }
-    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override {
+    void ShowMessage(std::u16string_view text, std::u16string_view title,
+                     MessageIcon icon) override {
         log += "box " + std::string(text.begin(), text.end()) + "|" +
-               std::string(title.begin(), title.end()) + "|" + std::to_string(style) + ";";
+               std::string(title.begin(), title.end()) + "|" +
+               (icon == MessageIcon::Error ? "error" : "none") + ";";
     }
     std::optional<ControlName> Focus() const override { return focus; }
     void SetFocus(ControlName control) override {
@@ -40,7 +42,7 @@ public:
     std::string log;
 };
 
-const std::string kWarning = "box Controllare parametri inseriti|Attenzione|16;";
+const std::string kWarning = "box Controllare parametri inseriti|Attenzione|error;";
 
 // A loaded frmMain over a registry holding `separator`, converting numbers with it.
 struct Loaded {
@@ -84,7 +86,7 @@ TEST(FormLoad, ReadsTheSeparatorAndEmptiesTheBoxes) {
     f.face.texts["Text1(0)"] = u"9";
     f.form.Form_Load(f.registry);
     EXPECT_EQ(f.face.log,
-              "box GetRegistry(): Error '453', Specified DLL function not found|Brenvol|0;");
+              "box GetRegistry(): Error '453', Specified DLL function not found|Brenvol|none;");
     EXPECT_EQ(f.face.All(), u"    ");
     EXPECT_EQ(f.form.DecimalSeparator(), u"");
 }
