@@ -18,9 +18,13 @@ EMSCRIPTEN_KEEPALIVE void brenvol_load(const char16_t* separator) {
     page = std::make_unique<brenvol::web::FrmMainPage>(separator);
 }
 
-// modifiers: 1 Ctrl, 2 Alt, 4 Meta. True when the browser must not act on the key.
-EMSCRIPTEN_KEEPALIVE bool brenvol_key(int index, const char16_t* key, int modifiers) {
-    return page->KeyDown(index, key, modifiers & 1, modifiers & 2, modifiers & 4);
+// modifiers: 1 Ctrl, 2 Alt, 4 Meta. Null when the browser is to act on the key; else what goes
+// into the box, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char16_t* brenvol_key(int index, const char16_t* key, int modifiers) {
+    static std::u16string received;
+    const auto typed = page->KeyDown(index, key, modifiers & 1, modifiers & 2, modifiers & 4);
+    received = typed.value_or(u"");
+    return typed ? received.c_str() : nullptr;
 }
 
 // What Text1(index) receives of `text`; valid until the next call.

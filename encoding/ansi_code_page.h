@@ -28,4 +28,12 @@ inline bool StartsSurrogatePair(std::u16string_view text, std::size_t i) {
            text[i + 1] <= 0xDFFF;
 }
 
+// The character at text[i]: the pair's, where a surrogate pair starts there.
+inline char32_t CharacterAt(std::u16string_view text, std::size_t i) {
+    return StartsSurrogatePair(text, i)
+               ? 0x10000 + ((static_cast<char32_t>(text[i]) - 0xD800) << 10) +
+                     (text[i + 1] - 0xDC00)
+               : text[i];
+}
+
 }  // namespace brenvol::encoding

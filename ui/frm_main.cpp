@@ -66,6 +66,31 @@ void frmMain::Command1_Click(int index) {
     }
 }
 
+KeyOutcome frmMain::KeyDown(ControlName focus, const KeyPress& key) {
+    const KeyDelivery delivery = TranslateKey(focus, key);
+    switch (delivery.kind) {
+        case KeyDelivery::Kind::ControlOwn:
+            return {true, {}};
+        case KeyDelivery::Kind::Nothing:
+            return {false, {}};
+        case KeyDelivery::Kind::PressButton:
+            Command1_Click(delivery.button.index);
+            return {false, {}};
+        case KeyDelivery::Kind::Characters:
+            break;
+    }
+    const std::u16string& typed = delivery.characters;
+    if (focus.array != ControlArray::Text1) {
+        return {true, {}};
+    }
+    if (typed.size() == 1 && typed[0] < u' ') {
+        // An editing key the rule lets through is the box's own: Backspace deletes. Escape and
+        // a line feed do nothing in a box.
+        return {TypedCharacter(focus.index, typed[0]) == u'\b', {}};
+    }
+    return {false, TypedText(focus.index, typed)};
+}
+
 std::optional<char16_t> frmMain::TypedCharacter(int index, char16_t typed) {
     // A character with no code in the code page arrives as "?", as Windows delivers it.
     std::int16_t code = encoding::UnicodeToAnsi(typed).value_or('?');

@@ -18,6 +18,7 @@
 #include "settings/reg_function.h"
 #include "settings/registry_api.h"
 #include "ui/frm_main_design.h"
+#include "ui/key_translation.h"
 
 namespace brenvol::ui {
 
@@ -43,6 +44,14 @@ public:
     virtual void Close() = 0;
 };
 
+// What a face does with a key once frmMain has had it: leaves it to the control (`controlOwn`),
+// or keeps it from the control and puts `inserted`, perhaps nothing, at the box's selection.
+struct KeyOutcome {
+    bool controlOwn;
+    std::u16string inserted;
+    bool operator==(const KeyOutcome&) const = default;
+};
+
 class frmMain : private settings::Notifier {
 public:
     using NumberFormatSource = std::function<calc::NumberFormat()>;
@@ -63,6 +72,9 @@ public:
 
     const std::u16string& DecimalSeparator() const { return decimalSeparator_; }
 
+    // A key pressed on `focus`, delivered as Windows would deliver it: what it types into an
+    // input box goes through Text1_KeyPress; Enter presses a button.
+    KeyOutcome KeyDown(ControlName focus, const KeyPress& key);
     // A character typed into Text1(index), in UTF-16, through Text1_KeyPress: what the box is
     // to receive, or nothing. A control character that comes back is an editing key (Backspace,
     // Enter, ...) for the box's own handling.

@@ -15,7 +15,6 @@
 
 #include "faces/qt/message_box.h"
 #include "faces/qt/qt_text.h"
-#include "faces/qt/typed_character.h"
 
 namespace brenvol::qt {
 namespace {
@@ -61,6 +60,44 @@ Qt::Alignment ToQt(ui::Alignment alignment, ControlKind kind) {
             return Qt::AlignHCenter | vertical;
     }
     return vertical;
+}
+
+// A key as frmMain is told it. Qt numbers the keys that type no character from 0x01000000 up;
+// below, a key is its character.
+ui::KeyPress ToKeyPress(const QKeyEvent& event, const QString& text) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    using Key = ui::KeyPress::Key;
+    const int key = event.key();
+    Key named = key > 0 && key < 0x01000000 ? Key::Character : Key::Other;
+    switch (key) {
+        case Qt::Key_Backspace:
+            named = Key::Backspace;
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            named = Key::Tab;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            named = Key::Enter;
+            break;
+        case Qt::Key_Escape:
+            named = Key::Escape;
+            break;
+        case 0:
+        case Qt::Key_unknown:
+            named = Key::None;
+            break;
+        default:
+            break;
+    }
+    return {
+        named,
+        named == Key::Character ? static_cast<char32_t>(key) : U'\0',
+        {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())},
+        modifiers.testFlag(Qt::ControlModifier),
+        modifiers.testFlag(Qt::AltModifier),
+        modifiers.testFlag(Qt::MetaModifier)};
 }
 
 QWidget* Create(const ControlDesign& design, QWidget* parent) {
@@ -258,30 +295,17 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            const auto typed = TypedCharacter(key->key(), key->modifiers());
-            if (typed.kind == TypedKey::Kind::TypesNothing) {
+            const QString text = key->text();
+            const ui::KeyOutcome outcome =
+                form_.KeyDown({ControlArray::Text1, index}, ToKeyPress(*key, text));
+            if (!outcome.controlOwn) {
+                if (!outcome.inserted.empty()) {
+                    box->insert(ToQString(outcome.inserted));
+                }
                 return true;
             }
-            if (typed.kind == TypedKey::Kind::Types) {
-                const auto received = form_.TypedCharacter(index, typed.character);
-                if (!received) {
-                    return true;
-                }
-                // Editing keys that pass (Backspace, Tab, Enter, Escape) get the toolkit's
-                // ordinary handling; a character is inserted as the one it became.
-                if (*received < u' ' && *received == typed.character) {
-                    return false;
-                }
-                box->insert(QString(QChar(*received)));
-                return true;
-            }
-            if (key->matches(QKeySequence::Paste)) {
+            if (key->matches(QKeySequence::Paste)) {  // Shift+Insert, since Ctrl+V types
                 Type(index, box, clipboard->text());
-                return true;
-            }
-            // Text with no key (some input devices send it) is typed like any other.
-            if ((key->key() == 0 || key->key() == Qt::Key_unknown) && !key->text().isEmpty()) {
-                Type(index, box, key->text());
                 return true;
             }
             return false;  // navigation and editing keys stay the box's own

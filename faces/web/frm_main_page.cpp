@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "input/ctrl_character.h"
+#include "encoding/ansi_code_page.h"
 #include "regional/user_registry.h"
 
 namespace brenvol::web {
@@ -43,37 +43,22 @@ FrmMainPage::FrmMainPage(std::u16string_view separator)
     form_.Shown();
 }
 
-bool FrmMainPage::KeyDown(int index, std::u16string_view key, bool ctrl, bool alt, bool meta) {
-    // A character key is named by its character; others by a word ("Enter", "ArrowLeft").
-    const bool character = key.size() == 1;
-    if (key == u"Enter" && !ctrl) {
-        // Through the rule, as Windows delivers it; then the default button takes it.
-        if (form_.TypedCharacter(index, u'\r')) {
-            form_.Command1_Click(ui::kDefaultButton.index);
-        }
-        return true;
-    }
-    if (key == u"Escape") {
-        form_.TypedCharacter(index, u'\x1B');
-        return true;  // a window's Escape closes nothing here
-    }
-    // Ctrl with Alt is AltGr on Windows, which types the key's character.
-    if (!ctrl || alt || meta) {
-        return false;
-    }
-    const char16_t base = key == u"Backspace" ? u'\b'
-                          : key == u"Enter"   ? u'\r'
-                          : character && key[0] >= u'a' && key[0] <= u'z'
-                              ? static_cast<char16_t>(key[0] - u'a' + u'A')
-                          : character ? key[0]
-                                      : u'\0';
-    if (base == u'\0') {
-        return false;  // Ctrl with a key that types nothing: moving, selecting, the box's own
-    }
-    if (const auto typed = input::CtrlCharacter(base)) {
-        form_.TypedCharacter(index, *typed);
-    }
-    return true;
+std::optional<std::u16string> FrmMainPage::KeyDown(int index, std::u16string_view key, bool ctrl,
+                                                   bool alt, bool meta) {
+    // A character key is named by its character, one code point; others by a word ("Enter",
+    // "ArrowLeft", "Dead", "Unidentified").
+    using Key = ui::KeyPress::Key;
+    const bool pair = key.size() == 2 && encoding::StartsSurrogatePair(key, 0);
+    const Key named = key == u"Enter"           ? Key::Enter
+                      : key == u"Backspace"     ? Key::Backspace
+                      : key == u"Tab"           ? Key::Tab
+                      : key == u"Escape"        ? Key::Escape
+                      : key.size() == 1 || pair ? Key::Character
+                                                : Key::Other;
+    const char32_t character = named == Key::Character ? encoding::CharacterAt(key, 0) : 0;
+    const ui::KeyOutcome outcome =
+        form_.KeyDown({ui::ControlArray::Text1, index}, {named, character, {}, ctrl, alt, meta});
+    return outcome.controlOwn ? std::nullopt : std::optional(outcome.inserted);
 }
 
 std::u16string FrmMainPage::TextInserted(int index, std::u16string_view text) {

@@ -6,6 +6,7 @@
 // the keystroke rule first.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,10 @@ public:
     explicit FrmMainPage(std::u16string_view separator);
 
     // A key pressed in Text1(index), as the browser names it (KeyboardEvent.key), with its
-    // modifiers: true when it was dealt with here and the browser must not act on it. Keys that
-    // type a character without Ctrl are left to TextInserted.
-    bool KeyDown(int index, std::u16string_view key, bool ctrl, bool alt, bool meta);
+    // modifiers: nothing when the browser is to act on it; else what goes in at the box's
+    // selection, perhaps nothing, and the browser must not act on it.
+    std::optional<std::u16string> KeyDown(int index, std::u16string_view key, bool ctrl, bool alt,
+                                          bool meta);
     // Text about to go into Text1(index): what the box receives instead.
     std::u16string TextInserted(int index, std::u16string_view text);
     // Command1(index) pressed.

@@ -65,17 +65,24 @@ function withText(text, f) {
 
 const boxIndex = (box) => Number(box.id.match(/\((\d+)\)/)[1]);
 
-// What the rule lets into `box` of `text`, put where the box's selection is, as typing would.
-// When the rule refuses all of it, the box is left as it was, selection included.
-function insert(box, text) {
-    const received = withText(text, (at) =>
-        Module.UTF16ToString(Module._brenvol_text_inserted(boxIndex(box), at)));
+// Puts what the rule let through where the box's selection is, as typing would. When the rule
+// let nothing through, the box is left as it was, selection included.
+function put(box, received) {
     if (received) box.setRangeText(received, box.selectionStart, box.selectionEnd, 'end');
 }
 
-// A key pressed in `box`: true when the page took it and the browser must not act on it.
+// What the rule lets into `box` of `text`, put in.
+function insert(box, text) {
+    put(box, withText(text, (at) =>
+        Module.UTF16ToString(Module._brenvol_text_inserted(boxIndex(box), at))));
+}
+
+// A key pressed in `box`: false when the browser is to act on it; else what it types has been
+// put in.
 function keyDown(box, key, modifiers) {
-    return withText(key, (at) => Module._brenvol_key(boxIndex(box), at, modifiers));
+    const typed = withText(key, (at) => Module._brenvol_key(boxIndex(box), at, modifiers));
+    if (typed) put(box, Module.UTF16ToString(typed));
+    return typed !== 0;
 }
 
 // Until the WebAssembly is ready, what is typed into a box waits here, in order, and then goes
@@ -91,10 +98,9 @@ function replay([box, kind, value, modifiers]) {
     if (kind === 'text') {
         insert(box, value);
     } else if (!keyDown(box, value, modifiers)) {
+        // What the browser would have done: Backspace and Delete are all that is left to it.
         if (value === 'Backspace' || value === 'Delete') {
             document.execCommand(value === 'Backspace' ? 'delete' : 'forwardDelete');
-        } else if (!editingKeys.has(value)) {
-            insert(box, value);
         }
     }
 }

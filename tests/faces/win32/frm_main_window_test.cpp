@@ -166,75 +166,59 @@ TEST_F(FrmMainWindowTest, EditsMovesAndSelectsAsAnyBox) {
     EXPECT_TRUE(x(39) > 0 && x(39) < box.right && x(0) < 0) << x(0) << " " << x(39);
 }
 
-// The annotation service, standing in for oleacc's: the names given, each as the window's
-// control, object and child ids and property it was given for ("" once cleared).
-struct AnnotationService : IAccPropServices {
-    std::map<HWND, std::wstring> names;
-    LONG references = 0;
-    HRESULT STDMETHODCALLTYPE SetHwndPropStr(HWND window, DWORD object, DWORD child,
-                                             MSAAPROPID property, LPCWSTR text) override {
-        const bool named = object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF &&
-                           property == PROPID_ACC_NAME && IsWindow(window);
-        names[window] = named ? text : L"?";
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE ClearHwndProps(HWND window, DWORD object, DWORD child,
-                                             const MSAAPROPID* properties, int count) override {
-        const bool whole = object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF && count == 1 &&
-                           *properties == PROPID_ACC_NAME && IsWindow(window);
-        names[window] = whole ? L"" : L"?";
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
-#define BRENVOL_NOT_USED(method, ...)                        \
-    HRESULT STDMETHODCALLTYPE method(__VA_ARGS__) override { \
-        return E_NOTIMPL;                                    \
-    }
-    BRENVOL_NOT_USED(SetPropValue, const BYTE*, DWORD, MSAAPROPID, VARIANT)
-    BRENVOL_NOT_USED(SetPropServer, const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                     AnnoScope)
-    BRENVOL_NOT_USED(ClearProps, const BYTE*, DWORD, const MSAAPROPID*, int)
-    BRENVOL_NOT_USED(SetHwndProp, HWND, DWORD, DWORD, MSAAPROPID, VARIANT)
-    BRENVOL_NOT_USED(SetHwndPropServer, HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                     AnnoScope)
-    BRENVOL_NOT_USED(ComposeHwndIdentityString, HWND, DWORD, DWORD, BYTE**, DWORD*)
-    BRENVOL_NOT_USED(DecomposeHwndIdentityString, const BYTE*, DWORD, HWND*, DWORD*, DWORD*)
-    BRENVOL_NOT_USED(SetHmenuProp, HMENU, DWORD, MSAAPROPID, VARIANT)
-    BRENVOL_NOT_USED(SetHmenuPropStr, HMENU, DWORD, MSAAPROPID, LPCWSTR)
-    BRENVOL_NOT_USED(SetHmenuPropServer, HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
-                     AnnoScope)
-    BRENVOL_NOT_USED(ClearHmenuProps, HMENU, DWORD, const MSAAPROPID*, int)
-    BRENVOL_NOT_USED(ComposeHmenuIdentityString, HMENU, DWORD, BYTE**, DWORD*)
-    BRENVOL_NOT_USED(DecomposeHmenuIdentityString, const BYTE*, DWORD, HMENU*, DWORD*)
-#undef BRENVOL_NOT_USED
-} service;
+// Stands in for oleacc's annotation service, as COM sees an object: a table of the interface's
+// methods in their documented order, of which only Release (2), SetHwndPropStr (7) and
+// ClearHwndProps (9) may be called. It keeps the name given to each window's client area ("" once
+// cleared; "?" for a call on any other object or property).
+std::map<HWND, std::wstring> annotated;
+LONG references = 0;
+bool IsClientName(HWND window, DWORD object, DWORD child, const MSAAPROPID& property) {
+    return IsWindow(window) && object == DWORD(OBJID_CLIENT) && child == CHILDID_SELF &&
+           property == PROPID_ACC_NAME;
+}
+ULONG STDMETHODCALLTYPE Release(void*) {
+    return --references;
+}
+HRESULT STDMETHODCALLTYPE SetName(void*, HWND window, DWORD object, DWORD child,
+                                  MSAAPROPID property, LPCWSTR name) {
+    annotated[window] = IsClientName(window, object, child, property) ? name : L"?";
+    return S_OK;
+}
+HRESULT STDMETHODCALLTYPE ClearName(void*, HWND window, DWORD object, DWORD child,
+                                    const MSAAPROPID* properties, int count) {
+    annotated[window] = count == 1 && IsClientName(window, object, child, *properties) ? L"" : L"?";
+    return S_OK;
+}
+template <typename Function>
+const void* Method(Function* function) {
+    return reinterpret_cast<const void*>(function);
+}
+const void* const serviceMethods[] = {nullptr, nullptr,          Method(Release), nullptr,
+                                      nullptr, nullptr,          nullptr,         Method(SetName),
+                                      nullptr, Method(ClearName)};
+const void* service = serviceMethods;
 
 // The seven captions are label controls, each beneath every box and button. Screen readers hear
 // each box named by its caption, annotated when a client first asks for the window's objects and
 // cleared before the boxes go; the DLLs that takes load from System32 alone. (Wine's annotation
 // service does nothing, so it stands in.)
 TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
-    std::multiset<std::u16string> captions, labels;
-    for (const ui::ControlDesign& design : ui::FrmMainControls()) {
-        if (design.kind == ui::ControlKind::Label) {
-            captions.emplace(design.caption);
-        }
-    }
+    std::multiset<std::wstring> labels;
     int over = 0;  // boxes and buttons over every label
     for (HWND at = GetTopWindow(window_->Handle()); at; at = GetWindow(at, GW_HWNDNEXT)) {
         wchar_t text[64] = {}, kind[16] = {};
         GetClassNameW(at, kind, 16);
         GetWindowTextW(at, text, 64);
         if (std::wstring_view(kind) == L"Static") {
-            labels.emplace(text, text + wcslen(text));
+            labels.insert(text);
             EXPECT_EQ(over, 7) << "a label lies over a box or button";
-        } else {
-            over += labels.empty();
         }
+        over += labels.empty();
     }
-    EXPECT_EQ(labels, captions);
+    const std::wstring current = L"Corrente di ricarica",
+                       capacity = L"Capacit\u00E0 Pacco Batterie";
+    EXPECT_EQ(labels, (std::multiset<std::wstring>{current, capacity, L"[mA]", L"[mA]", L"Ore",
+                                                   L"Minuti", L"Secondi"}));
 
     static decltype(&LoadLibraryExW) load = nullptr;
     static decltype(&GetProcAddress) find = nullptr;
@@ -249,7 +233,7 @@ TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
             using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**);
             const Create create = [](REFCLSID id, LPUNKNOWN, DWORD, REFIID, void** object) {
                 *object = id == CLSID_AccPropServices ? &service : nullptr;
-                return *object ? (service.AddRef(), S_OK) : E_NOINTERFACE;
+                return *object ? (++references, S_OK) : E_NOINTERFACE;
             };
             return std::string_view(name) == "CoCreateInstance"
                        ? reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(create))
@@ -259,20 +243,19 @@ TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
     SendMessageW(Control({Text1, 1}), WM_GETOBJECT, 0, OBJID_CLIENT);
     test::ReplaceImport("kernel32.dll", "GetProcAddress", find);
     test::ReplaceImport("kernel32.dll", "LoadLibraryExW", load);
-    std::map<HWND, std::wstring> expected;
-    for (ui::ControlName box : {ui::kCurrentBox, ui::kCapacityBox, ui::kResultBoxes[0],
-                                ui::kResultBoxes[1], ui::kResultBoxes[2]}) {
-        const std::u16string_view caption = ui::DesignOf(ui::CaptionOf(box)).caption;
-        expected[Control(box)] = std::wstring(caption.begin(), caption.end());
-    }
-    EXPECT_EQ(service.names, expected);
+    std::map<HWND, std::wstring> expected = {{Control({Text1, 0}), current},
+                                             {Control({Text1, 1}), capacity},
+                                             {Control({Text2, 0}), L"Ore"},
+                                             {Control({Text2, 1}), L"Minuti"},
+                                             {Control({Text2, 2}), L"Secondi"}};
+    EXPECT_EQ(annotated, expected);
     EXPECT_EQ(loadFlags, std::vector<DWORD>{LOAD_LIBRARY_SEARCH_SYSTEM32});
     window_.reset();
     for (auto& [box, name] : expected) {
         name.clear();
     }
-    EXPECT_EQ(service.names, expected);
-    EXPECT_EQ(service.references, 0);
+    EXPECT_EQ(annotated, expected);
+    EXPECT_EQ(references, 0);
 }
 
 // A clipboard block with no terminator inserts what it holds, and nothing beyond it, though the

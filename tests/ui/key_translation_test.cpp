@@ -1,0 +1,59 @@
+// What Windows delivers for a key, as each toolkit reports it.
+#include "ui/key_translation.h"
+
+#include <gtest/gtest.h>
+
+namespace brenvol::ui {
+namespace {
+
+using Key = KeyPress::Key;
+using Kind = KeyDelivery::Kind;
+constexpr ControlName kBox{ControlArray::Text1, 1};
+constexpr ControlName kExit{ControlArray::Command1, 1};
+
+KeyDelivery Typed(std::u16string characters) {
+    return {Kind::Characters, std::move(characters)};
+}
+
+TEST(TranslateKey, DeliversWhatWindowsWould) {
+    const KeyDelivery own{Kind::ControlOwn}, nothing{Kind::Nothing};
+    // clang-format off
+    const struct { ControlName focus; KeyPress key; KeyDelivery expected; } rows[] = {
+        {kBox, {Key::Character, U'7'}, Typed(u"7")},
+        {kBox, {Key::Character, U'.', {}, true, true}, Typed(u".")},          // AltGr
+        {kBox, {Key::Character, U'5', {}, false, true}, nothing},             // Alt
+        {kBox, {Key::Character, U'5', {}, false, false, true}, nothing},      // the system key
+        {kBox, {Key::Character, U'5', {}, true}, nothing},                    // Ctrl with a digit
+        {kBox, {Key::Character, U'[', {}, true}, Typed(u"\x1B")},
+        {kBox, {Key::Character, U'_', {}, true}, Typed(u"\x1F")},
+        {kBox, {Key::Character, U'\U0001F50B'}, Typed(u"\U0001F50B")},       // beyond 16 bits
+        {kBox, {Key::Character, U'\U0001F50B', {}, true}, nothing},
+        {kBox, {Key::None, 0, u"1.\U0001F50B"}, Typed(u"1.\U0001F50B")},      // text, no key
+        {kBox, {Key::None, 0, u""}, own},
+        {kBox, {Key::Backspace}, Typed(u"\b")},
+        {kBox, {Key::Backspace, 0, {}, true}, Typed(u"\x7F")},
+        {kBox, {Key::Escape}, Typed(u"\x1B")},
+        {kBox, {Key::Tab, 0, {}, true}, own},
+        {kBox, {Key::Other, 0, {}, true}, own},
+        {kBox, {Key::Enter}, {Kind::PressButton, {}, kDefaultButton}},
+        {kBox, {Key::Enter, 0, {}, true}, Typed(u"\n")},
+        {kBox, {Key::Enter, 0, {}, true, true}, nothing},
+        {kExit, {Key::Enter}, {Kind::PressButton, {}, kExit}},               // not the default
+        {kExit, {Key::Enter, 0, {}, false, true}, own},
+        {kExit, {Key::Character, U'7'}, own},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        EXPECT_EQ(TranslateKey(row.focus, row.key), row.expected) << "row " << &row - rows;
+    }
+    // Ctrl with each letter, in either case: its control code.
+    for (char32_t letter = U'a'; letter <= U'z'; ++letter) {
+        const std::u16string code(1, static_cast<char16_t>(letter - U'a' + 1));
+        EXPECT_EQ(TranslateKey(kBox, {Key::Character, letter, {}, true}), Typed(code));
+        EXPECT_EQ(TranslateKey(kBox, {Key::Character, letter - U'a' + U'A', {}, true}),
+                  Typed(code));
+    }
+}
+
+}  // namespace
+}  // namespace brenvol::ui
