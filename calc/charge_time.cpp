@@ -24,8 +24,8 @@ Results Split(double chargeTime) {
     return Results{FormatWhole(hours), FormatWhole(seconds / 60), FormatWhole(seconds % 60)};
 }
 
-}  // namespace
-
+// The charge time in hours, to the last bit as the surcharge's steps give it; nothing when the
+// arithmetic yields a NaN, a division by zero or an overflow.
 std::optional<double> ChargeTimeHours(double capacity, double current) {
     // The surcharge is taken in exactly these steps: their order fixes the last bit of the
     // time (700 mAh at 100 mA is 9.8 h here, 9.799999999999999 h as 1.4 * C / I).
@@ -42,6 +42,8 @@ std::optional<double> ChargeTimeHours(double capacity, double current) {
     }
     return chargeTime;
 }
+
+}  // namespace
 
 Outcome Calculate(std::u16string_view currentText, std::u16string_view capacityText,
                   const NumberFormat& format) {

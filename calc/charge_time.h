@@ -33,10 +33,6 @@ using Outcome = std::variant<Rejected, Failed, Results>;
 // The warning the user is shown for a rejected input.
 inline constexpr std::u16string_view kWarningText = u"Controllare parametri inseriti";
 
-// The charge time in hours, to the last bit as the surcharge's steps give it; nothing when the
-// arithmetic yields a NaN, a division by zero or an overflow.
-std::optional<double> ChargeTimeHours(double capacity, double current);
-
 Outcome Calculate(std::u16string_view currentText, std::u16string_view capacityText,
                   const NumberFormat& format);
 

@@ -41,7 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto i = calc::ParseNumber(current, format);
     const auto c = calc::ParseNumber(capacity, format);
-    const auto time = i && c ? calc::ChargeTimeHours(*c, *i) : std::nullopt;
+    // The charge time as the surcharge's steps give it, where it is finite.
+    const double ratio = i && c ? *c / *i : NAN;
+    const std::optional<double> time = std::isfinite(ratio + ratio / 100 * 40)
+                                           ? std::optional(ratio + ratio / 100 * 40)
+                                           : std::nullopt;
     const auto* results = std::get_if<calc::Results>(&outcome);
     if (!time) {
         FUZZ_CHECK(results == nullptr);

@@ -44,13 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FaceDouble face;
     ui::frmMain form(face, [] { return calc::NumberFormat{u","}; });
     form.Form_Load(registry);
-    // The separator as it reaches a box: through the code page, when it has a code there.
-    const std::u16string separator = form.DecimalSeparator();
-    std::u16string allowed = u"0123456789-";
-    if (const auto code =
-            separator.empty() ? std::nullopt : encoding::UnicodeToAnsi(separator[0])) {
-        allowed += encoding::AnsiToUnicode(*code);
-    }
+    // The separator as it reaches a box, what the separator keys type; nothing where it has no
+    // code in the code page.
+    const std::u16string allowed = u"0123456789-" + form.TypedText(0, u".");
 
     std::u16string boxes[2];
     while (in.remaining_bytes() > 0) {

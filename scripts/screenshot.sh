@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
 brenvol_build default brenvol-screenshot >/dev/null
-QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 build/app/brenvol-screenshot docs/screenshot.png
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 build/tools/brenvol-screenshot docs/screenshot.png
 
 brenvol_build web >/dev/null
 brenvol_node_modules build-web/tests/faces/web
@@ -16,6 +16,6 @@ node scripts/screenshot_web.mjs build-web/tests/faces/web docs/screenshot-web.pn
 brenvol_build windows brenvol-screenshot >/dev/null
 brenvol_wine_display "$PWD/build-windows/wine" window C
 bmp=$(mktemp --suffix=.bmp)
-scripts/wine-run.sh build-windows/app/brenvol-screenshot.exe "Z:${bmp//\//\\}"
+scripts/wine-run.sh build-windows/tools/brenvol-screenshot.exe "Z:${bmp//\//\\}"
 scripts/bmp_to_png.py "$bmp" docs/screenshot-windows.png
 rm -f "$bmp"

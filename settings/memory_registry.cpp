@@ -81,12 +81,6 @@ void MemoryRegistry::SetValue(KeyHandle root, std::string_view subKey, std::stri
     keys_[*path][Lower(valueName)] = Value{type, std::move(data)};
 }
 
-bool MemoryRegistry::HasKey(KeyHandle root, std::string_view subKey) const {
-    std::int32_t error = kSuccess;
-    const auto path = PathOf(root, subKey, error);
-    return path && keys_.count(*path) != 0;
-}
-
 std::int32_t MemoryRegistry::CreateKey(KeyHandle parent, const std::string& subKey,
                                        std::uint32_t /*access*/, KeyHandle& key) {
     std::int32_t error = kSuccess;

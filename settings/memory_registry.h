@@ -20,7 +20,6 @@ public:
     // Stores raw data under `subKey` of a predefined root, creating the key.
     void SetValue(KeyHandle root, std::string_view subKey, std::string_view valueName,
                   std::string data, std::uint32_t type = kRegSz);
-    bool HasKey(KeyHandle root, std::string_view subKey) const;
 
     std::int32_t CreateKey(KeyHandle parent, const std::string& subKey, std::uint32_t access,
                            KeyHandle& key) override;

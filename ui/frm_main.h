@@ -70,8 +70,6 @@ public:
     // 0: "Calcola"; 1: "Exit"; any other index does nothing.
     void Command1_Click(int index);
 
-    const std::u16string& DecimalSeparator() const { return decimalSeparator_; }
-
     // A key pressed on `focus`, delivered as Windows would deliver it: what it types into an
     // input box goes through Text1_KeyPress; Enter presses a button.
     KeyOutcome KeyDown(ControlName focus, const KeyPress& key);

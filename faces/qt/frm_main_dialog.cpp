@@ -128,8 +128,8 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
     return nullptr;
 }
 
-}  // namespace
-
+// The "Paste" of a text box's standard context menu: by its standard object name where Qt gives
+// it one (Debian 12's Qt 6.4 gives none), else by its text in the user's language.
 QAction* PasteAction(const QMenu& menu) {
     const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
     for (QAction* action : menu.actions()) {
@@ -140,6 +140,8 @@ QAction* PasteAction(const QMenu& menu) {
     }
     return nullptr;
 }
+
+}  // namespace
 
 FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)

@@ -13,14 +13,9 @@
 #include "settings/registry_api.h"
 #include "ui/frm_main.h"
 
-class QAction;
 class QLineEdit;
-class QMenu;
 
 namespace brenvol::qt {
-
-// The "Paste" of a text box's standard context menu.
-QAction* PasteAction(const QMenu& menu);
 
 class FrmMainDialog : public QDialog, public ui::FrmMainFace {
     Q_OBJECT

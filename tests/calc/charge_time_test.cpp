@@ -27,7 +27,11 @@ TEST(Calculate, RejectsFailsOrGivesHoursMinutesSeconds) {
         // Overflow in the ratio, and overflow only once the surcharge is added.
         {u"1e-10", u"1e308", "Failed"}, {u"1", u"1.5e308", "Failed"}, {u"100", u"1000", "14 0 0"},
         {u"100", u"0", "0 0 0"}, {u"100", u"700", "9 48 0"}, {u"100", u"-700", "-10 12 0"},
-        {u"100", u"1,5", "0 1 16", u","},
+        {u"100", u"1,5", "0 1 16", u","}, {u"-0", u"1", "Failed"},
+        // The surcharge's steps decide the last bit, and here the second: C / I + C / I / 100 * 40
+        // gives 3 / 32 one second more than 1.4 * C / I does, and 83 / 32 one less than
+        // C / I * 0.4 added does.
+        {u"32", u"3", "0 7 53"}, {u"32", u"83", "3 37 52"},
         // 1.4 h is held as 1.3999...: rounding once to the second keeps it at 1:24:00.
         {u"50", u"50", "1 24 0"},
         // Within half a second of the next hour the rounding carries into the hours; a tiny
@@ -41,15 +45,6 @@ TEST(Calculate, RejectsFailsOrGivesHoursMinutesSeconds) {
             << std::string(c.current.begin(), c.current.end()) << " mA, "
             << std::string(c.capacity.begin(), c.capacity.end()) << " mAh";
     }
-}
-
-// The surcharge's steps decide the last bit: 7 / 3 gives another one as ratio * 0.4, as
-// ratio * 40 / 100 and as 1.4 * C / I.
-TEST(ChargeTimeHours, FollowsTheSurchargeStepsToTheLastBit) {
-    EXPECT_EQ(ChargeTimeHours(700, 100), 9.8);
-    EXPECT_EQ(ChargeTimeHours(7, 3), 3.2666666666666666);
-    EXPECT_EQ(ChargeTimeHours(0, 0), std::nullopt);
-    EXPECT_EQ(ChargeTimeHours(1, -0.0), std::nullopt);
 }
 
 }  // namespace

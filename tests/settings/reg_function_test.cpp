@@ -84,13 +84,11 @@ TEST(GetRegistry, ReturnsReportsAndReleases) {
     }
 }
 
-TEST(GetRegistry, CreatesAMissingKeyAndAsksAsWindowsWants) {
+TEST(GetRegistry, AsksAsWindowsWants) {
     FaultyRegistry registry;
     FakeNotifier notifier;
     REG_Function(registry, notifier)
         .GetRegistry(u"-2147483647", u"Software\\Zone\\Deep", u"v", u"");
-    EXPECT_TRUE(registry.HasKey(kCurrentUser, "software\\zone\\deep"));
-    EXPECT_TRUE(registry.HasKey(kCurrentUser, "Software\\Zone"));
     EXPECT_EQ(registry.lastAccess, 0x19u);  // not the full KEY_READ
     EXPECT_EQ(registry.lastType, kRegSz);
     EXPECT_EQ(registry.lastSize, 100u);

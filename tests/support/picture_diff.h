@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "faces/rgb_picture.h"
+#include "tools/rgb_picture.h"
 
 namespace brenvol::test {
 

@@ -73,7 +73,7 @@ TEST(FormLoad, ReadsTheSeparatorAndEmptiesTheBoxes) {
         text = u"9";
     }
     f.form.Form_Load(f.registry);
-    EXPECT_EQ(f.form.DecimalSeparator(), u";");
+    EXPECT_EQ(f.form.TypedText(0, u"."), u";");
     EXPECT_EQ(f.face.All(), u"    ");
     EXPECT_EQ(f.face.log, "");
     settings::FaultyRegistry none;
@@ -88,7 +88,7 @@ TEST(FormLoad, ReadsTheSeparatorAndEmptiesTheBoxes) {
     EXPECT_EQ(f.face.log,
               "box GetRegistry(): Error '453', Specified DLL function not found|Brenvol|none;");
     EXPECT_EQ(f.face.All(), u"    ");
-    EXPECT_EQ(f.form.DecimalSeparator(), u"");
+    EXPECT_EQ(f.form.TypedText(0, u"."), u"");
 }
 
 TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThemExitCloses) {

@@ -9,12 +9,12 @@
 #include <map>
 #include <set>
 
-#include "faces/win32/window_picture.h"
 #include "regional/user_registry.h"
 #include "settings/windows_registry.h"
 #include "support/picture_diff.h"
 #include "support/registry_doubles.h"
 #include "support/win32_imports.h"
+#include "tools/window_picture_win32.h"
 
 namespace brenvol::win32 {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "faces/win32/frm_main_window.h"
-#include "faces/win32/window_picture.h"
 #include "regional/user_registry.h"
+#include "tools/window_picture_win32.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

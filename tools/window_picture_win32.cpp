@@ -1,4 +1,4 @@
-#include "faces/win32/window_picture.h"
+#include "tools/window_picture_win32.h"
 
 #include <fstream>
 #include <iterator>

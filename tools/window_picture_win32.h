@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "faces/rgb_picture.h"
+#include "tools/rgb_picture.h"
 
 namespace brenvol::win32 {
 
