@@ -11,7 +11,7 @@ QT_QPA_PLATFORM=offscreen QT_FONT_DPI=96 build/tools/brenvol-screenshot docs/scr
 
 brenvol_build web >/dev/null
 brenvol_node_modules build-web/tests/faces/web
-node scripts/screenshot_web.mjs build-web/tests/faces/web docs/screenshot-web.png
+node tools/screenshot_web.mjs build-web/tests/faces/web docs/screenshot-web.png
 
 brenvol_build windows brenvol-screenshot >/dev/null
 brenvol_wine_display "$PWD/build-windows/wine" window C

@@ -4,7 +4,7 @@
 // device pixel each, and gives tabs:
 //   goto(url), evaluate(fn, ...args), waitFor(fn, ...args), inject(source) (a script run as the
 //   driver runs its own, whatever the page's security policy), keys(...keys), shot(selector),
-//   resize(width, height), close(); chromium tabs also have cdp, the DevTools session.
+//   close(); chromium tabs also have cdp, the DevTools session.
 // keys() takes key names ("Tab", "Enter", "Home", ...), modifiers and a key joined by "+"
 // ("Shift+Tab", "Control+v"), and texts, typed a character at a time.
 import { spawn } from 'node:child_process';
@@ -73,7 +73,6 @@ class PuppeteerTab extends Tab {
         }
     }
     async shot(selector) { return Buffer.from(await (await this.page.$(selector)).screenshot()); }
-    resize(width, height) { return this.page.setViewport({ width, height }); }
     close() { return this.page.close(); }
 }
 
@@ -125,7 +124,6 @@ class WebDriverTab extends Tab {
         return Buffer.from(await this.call('GET', `/element/${Object.values(element)[0]}/screenshot`), 'base64');
     }
     // The window's outer size: the viewport is smaller by the browser's own frame.
-    resize(width, height) { return this.call('POST', '/window/rect', { width, height }); }
     close() { return this.goto('about:blank'); }
 }
 

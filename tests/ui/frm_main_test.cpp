@@ -112,15 +112,5 @@ TEST(Command1, CalcolaWritesTheResultsOrWarnsAndKeepsThemExitCloses) {
     EXPECT_EQ(f.face.log, "close;");
 }
 
-// A character through the code page, the rule with the window's separator, and back.
-TEST(Typing, GoesThroughTheCodePageBothWays) {
-    Loaded f(u"\u2019");
-    f.face.log.clear();
-    EXPECT_EQ(f.form.TypedCharacter(1, u'/'), u'\u2019');
-    EXPECT_EQ(f.form.TypedText(0, u"x-7.\b\ray"), u"-7\u2019");  // one beep for x, a, y
-    EXPECT_EQ(f.form.TypedCharacter(1, u'\u4E00'), std::nullopt);
-    EXPECT_EQ(f.face.log, "beep;beep;");
-}
-
 }  // namespace
 }  // namespace brenvol::ui

@@ -19,28 +19,21 @@ TEST(TranslateKey, DeliversWhatWindowsWould) {
     const KeyDelivery own{Kind::ControlOwn}, nothing{Kind::Nothing};
     // clang-format off
     const struct { ControlName focus; KeyPress key; KeyDelivery expected; } rows[] = {
-        {kBox, {Key::Character, U'7'}, Typed(u"7")},
-        {kBox, {Key::Character, U'.', {}, true, true}, Typed(u".")},          // AltGr
-        {kBox, {Key::Character, U'5', {}, false, true}, nothing},             // Alt
-        {kBox, {Key::Character, U'5', {}, false, false, true}, nothing},      // the system key
-        {kBox, {Key::Character, U'5', {}, true}, nothing},                    // Ctrl with a digit
-        {kBox, {Key::Character, U'[', {}, true}, Typed(u"\x1B")},
+        // A character; with AltGr, Alt, the system key; Ctrl with a digit or punctuation.
+        {kBox, {Key::Character, U'7'}, Typed(u"7")}, {kBox, {Key::Character, U'.', {}, true, true}, Typed(u".")},
+        {kBox, {Key::Character, U'5', {}, false, true}, nothing}, {kBox, {Key::Character, U'5', {}, false, false, true}, nothing},
+        {kBox, {Key::Character, U'5', {}, true}, nothing}, {kBox, {Key::Character, U'[', {}, true}, Typed(u"\x1B")},
         {kBox, {Key::Character, U'_', {}, true}, Typed(u"\x1F")},
-        {kBox, {Key::Character, U'\U0001F50B'}, Typed(u"\U0001F50B")},       // beyond 16 bits
-        {kBox, {Key::Character, U'\U0001F50B', {}, true}, nothing},
-        {kBox, {Key::None, 0, u"1.\U0001F50B"}, Typed(u"1.\U0001F50B")},      // text, no key
-        {kBox, {Key::None, 0, u""}, own},
-        {kBox, {Key::Backspace}, Typed(u"\b")},
-        {kBox, {Key::Backspace, 0, {}, true}, Typed(u"\x7F")},
-        {kBox, {Key::Escape}, Typed(u"\x1B")},
-        {kBox, {Key::Tab, 0, {}, true}, own},
-        {kBox, {Key::Other, 0, {}, true}, own},
-        {kBox, {Key::Enter}, {Kind::PressButton, {}, kDefaultButton}},
-        {kBox, {Key::Enter, 0, {}, true}, Typed(u"\n")},
-        {kBox, {Key::Enter, 0, {}, true, true}, nothing},
-        {kExit, {Key::Enter}, {Kind::PressButton, {}, kExit}},               // not the default
-        {kExit, {Key::Enter, 0, {}, false, true}, own},
-        {kExit, {Key::Character, U'7'}, own},
+        // Beyond 16 bits, typed and with Ctrl; text with no key.
+        {kBox, {Key::Character, U'\U0001F50B'}, Typed(u"\U0001F50B")}, {kBox, {Key::Character, U'\U0001F50B', {}, true}, nothing},
+        {kBox, {Key::None, 0, u"1.\U0001F50B"}, Typed(u"1.\U0001F50B")}, {kBox, {Key::None, 0, u""}, own},
+        // Editing and moving keys.
+        {kBox, {Key::Backspace}, Typed(u"\b")}, {kBox, {Key::Backspace, 0, {}, true}, Typed(u"\x7F")},
+        {kBox, {Key::Escape}, Typed(u"\x1B")}, {kBox, {Key::Tab, 0, {}, true}, own}, {kBox, {Key::Other, 0, {}, true}, own},
+        // Enter in a box, with Ctrl, with AltGr; on a button that is not the default.
+        {kBox, {Key::Enter}, {Kind::PressButton, {}, kDefaultButton}}, {kBox, {Key::Enter, 0, {}, true}, Typed(u"\n")},
+        {kBox, {Key::Enter, 0, {}, true, true}, nothing}, {kExit, {Key::Enter}, {Kind::PressButton, {}, kExit}},
+        {kExit, {Key::Enter, 0, {}, false, true}, own}, {kExit, {Key::Character, U'7'}, own},
     };
     // clang-format on
     for (const auto& row : rows) {

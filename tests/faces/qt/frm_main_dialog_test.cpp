@@ -34,10 +34,9 @@ void FrmMainDialogTest::looksAsDesigned() {
     calcola->click();
     calcola->setFocus();
     const QImage got = f.window->grab().toImage();
-    const QString reference = QStringLiteral(BRENVOL_PICTURES "/frm_main_dialog.png");
     brenvol::RgbPicture diff;
-    const int differing =
-        brenvol::test::DifferingPixels(ToRgb(got), ToRgb(QImage(reference)), diff);
+    const int differing = brenvol::test::DifferingPixels(
+        ToRgb(got), ToRgb(QImage(QStringLiteral(BRENVOL_PICTURES "/frm_main_dialog.png"))), diff);
     if (differing > brenvol::test::kAllowedPixels) {
         got.save("frm_main_dialog.new.png");
         QImage(diff.rgb.data(), diff.width, diff.height, 3 * diff.width, QImage::Format_RGB888)
@@ -52,12 +51,9 @@ void FrmMainDialogTest::looksAsDesigned() {
 // no key. The clipboard holds "1.5", a tab, a character beyond 16 bits and "x".
 void FrmMainDialogTest::keysGoThroughTheFilter() {
     const int ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-    const std::map<char, Qt::Key> moves = {{'{', Qt::Key_Home},
-                                           {'}', Qt::Key_End},
-                                           {'<', Qt::Key_Left},
-                                           {'>', Qt::Key_Right},
-                                           {'`', Qt::Key_Delete}};
     // clang-format off
+    const std::map<char, Qt::Key> moves = {
+        {'{', Qt::Key_Home}, {'}', Qt::Key_End}, {'<', Qt::Key_Left}, {'>', Qt::Key_Right}, {'`', Qt::Key_Delete}};
     const struct { const char* keys; int modifiers; const char* expected; int beeps; } rows[] = {
         {"3.a4 :5/-", 0, "123,4,5,-", 2}, {"vz", ctrl, "12", 2}, {"5", ctrl, "12", 0}, {"]", ctrl, "12", 1},
         {".", ctrl | alt, "12,", 0}, {"f5", alt, "12", 0}, {"5", Qt::MetaModifier, "12", 0},

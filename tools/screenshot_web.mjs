@@ -1,4 +1,4 @@
-// node scripts/screenshot_web.mjs SUPPORT PNG: README.md's picture of the page, taken in headless
+// node tools/screenshot_web.mjs SUPPORT PNG: README.md's picture of the page, taken in headless
 // Chromium in Italian after one calculation typed with the keyboard: the window, title bar
 // included. SUPPORT is the page's test support in the build folder (browsers.mjs,
 // page_server.mjs, with puppeteer-core), which serves the page's folder.
