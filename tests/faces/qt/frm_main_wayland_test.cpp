@@ -22,15 +22,7 @@ void FrmMainWaylandTest::worksFromTheKeyboardAlone() {
     auto* current = f.control("Text1(0)");
     auto* capacity = f.control("Text1(1)");
     QTRY_VERIFY(f.window->isActiveWindow());  // the compositor has given it the keyboard
-    Press({"1", "period", "5", "a"});
-    QTRY_COMPARE(current->text(), "1,5");
-    QCOMPARE(f.window->beeps, 1);
-    Press({"Tab", "7", "KP_Enter"});
-    QTRY_COMPARE(f.results(), "6 32 0");
-    QCOMPARE(QApplication::focusWidget(), capacity);
-
-    // The warning, the window's own, is closed with Enter; the box that had the focus takes the
-    // next keys, and the results stay.
+    // The first warning, whenever it shows, is noted and answered, so that none holds the test up.
     QString warning;
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [&warning, &f] {
@@ -42,6 +34,15 @@ void FrmMainWaylandTest::worksFromTheKeyboardAlone() {
         }
     });
     answerer.start(50);
+    Press({"1", "period", "5", "a"});
+    QTRY_COMPARE(current->text(), "1,5");
+    QCOMPARE(f.window->beeps, 1);
+    Press({"Tab", "7", "KP_Enter"});
+    QTRY_COMPARE(f.results(), "6 32 0");
+    QCOMPARE(QApplication::focusWidget(), capacity);
+
+    // The warning, the window's own, is closed with Enter; the box that had the focus takes the
+    // next keys, and the results stay.
     Press({"BackSpace", "Return"});
     QTRY_COMPARE(warning, "Attenzione: Controllare parametri inseriti3 owned");  // 3: Critical
     QTRY_VERIFY(f.window->isActiveWindow());
