@@ -117,7 +117,6 @@ WINDOWS_FAULTS = [
     ("silent", "faces/win32/frm_main_window.cpp", "MessageBeep(MB_OK);", ";"),
     ("DPI change ignored", "faces/win32/frm_main_window.cpp", "            Place(HIWORD(wParam));", ""),
     ("client area as reckoned", "faces/win32/frm_main_window.cpp", "if (got.right == client.cx && got.bottom == client.cy) {", "if (true) {"),
-    ("each control made on top", "faces/win32/frm_main_window.cpp", "SetWindowPos(control, previous ? previous : HWND_TOP,", "SetWindowPos(control, HWND_TOP,"),
     ("right-aligned labels to the left", "faces/win32/frm_main_window.cpp", "edit ? ES_RIGHT : SS_RIGHT", "edit ? ES_RIGHT : SS_LEFT"),
     ("names cleared after the boxes", "faces/win32/frm_main_window.cpp", "            names_.Clear();  // while the boxes are still there\n", ""),
     ("names at start-up only", "faces/win32/frm_main_window.cpp", "        case WM_GETOBJECT:\n            NameBoxes();\n            break;\n        case WM_DESTROY:", "        case WM_DESTROY:"),
