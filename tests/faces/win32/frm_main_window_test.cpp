@@ -319,7 +319,7 @@ TEST_F(FrmMainWindowTest, TypesAndPastesInTheSystemsCodePage) {
 std::wstring shown;
 void CALLBACK AnswerWarning(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND box = FindWindowW(L"#32770", L"Attenzione");
-    if (box && IsWindowVisible(box)) {
+    if (box && GetForegroundWindow() == box) {  // shown and active, as a user sees it
         KillTimer(nullptr, timer);
         wchar_t text[64] = {};
         GetDlgItemTextW(box, 0xFFFF, text, 64);
