@@ -36,4 +36,13 @@ inline char32_t CharacterAt(std::u16string_view text, std::size_t i) {
                : text[i];
 }
 
+// The character `c` in UTF-16: one unit, or a surrogate pair beyond 16 bits.
+inline std::u16string Utf16(char32_t c) {
+    if (c <= 0xFFFF) {
+        return std::u16string(1, static_cast<char16_t>(c));
+    }
+    c -= 0x10000;
+    return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+}
+
 }  // namespace brenvol::encoding

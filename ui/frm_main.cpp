@@ -79,10 +79,10 @@ KeyOutcome frmMain::KeyDown(ControlName focus, const KeyPress& key) {
         case KeyDelivery::Kind::Characters:
             break;
     }
-    const std::u16string& typed = delivery.characters;
     if (focus.array != ControlArray::Text1) {
         return {true, {}};
     }
+    const std::u16string& typed = delivery.characters;
     if (typed.size() == 1 && typed[0] < u' ') {
         // An editing key the rule lets through is the box's own: Backspace deletes. Escape and
         // a line feed do nothing in a box.

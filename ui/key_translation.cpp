@@ -1,5 +1,6 @@
 #include "ui/key_translation.h"
 
+#include "encoding/ansi_code_page.h"
 #include "input/ctrl_character.h"
 
 namespace brenvol::ui {
@@ -9,14 +10,6 @@ using Kind = KeyDelivery::Kind;
 
 KeyDelivery Typed(std::u16string characters) {
     return {Kind::Characters, std::move(characters)};
-}
-
-std::u16string Utf16(char32_t c) {
-    if (c <= 0xFFFF) {
-        return std::u16string(1, static_cast<char16_t>(c));
-    }
-    c -= 0x10000;
-    return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
 }
 
 }  // namespace
@@ -58,7 +51,7 @@ KeyDelivery TranslateKey(ControlName focus, const KeyPress& key) {
             break;
     }
     if (!key.ctrl || key.alt) {
-        return Typed(Utf16(base));
+        return Typed(encoding::Utf16(base));
     }
     // Ctrl alone: a letter in either case gives its control code.
     const char32_t upper = base >= U'a' && base <= U'z' ? base - U'a' + U'A' : base;
