@@ -84,9 +84,7 @@ KeyOutcome frmMain::KeyDown(ControlName focus, const KeyPress& key) {
     }
     const std::u16string& typed = delivery.characters;
     if (typed.size() == 1 && typed[0] < u' ') {
-        // An editing key the rule lets through is the box's own: Backspace deletes. Escape and
-        // a line feed do nothing in a box.
-        return {TypedCharacter(focus.index, typed[0]) == u'\b', {}};
+        return {TypedCharacter(focus.index, typed[0]).has_value(), {}};  // Backspace deletes
     }
     return {false, TypedText(focus.index, typed)};
 }
@@ -95,7 +93,7 @@ std::optional<char16_t> frmMain::TypedCharacter(int index, char16_t typed) {
     // A character with no code in the code page arrives as "?", as Windows delivers it.
     std::int16_t code = encoding::UnicodeToAnsi(typed).value_or('?');
     Text1_KeyPress(index, code);
-    if (code == 0) {
+    if (code == 0 || (code < ' ' && code != '\b')) {
         return std::nullopt;
     }
     return encoding::AnsiToUnicode(static_cast<unsigned char>(code));
@@ -114,7 +112,7 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
             c = u'\uFFFD';
         }
         const auto received = TypedCharacter(index, c);
-        if (received && *received >= u' ') {
+        if (received && *received != u'\b') {
             inserted += *received;
         }
     }

@@ -74,8 +74,9 @@ public:
     // input box goes through Text1_KeyPress; Enter presses a button.
     KeyOutcome KeyDown(ControlName focus, const KeyPress& key);
     // A character typed into Text1(index), in UTF-16, through Text1_KeyPress: what the box is
-    // to receive, or nothing. A control character that comes back is an editing key (Backspace,
-    // Enter, ...) for the box's own handling.
+    // to receive, or nothing. Of the control characters the rule lets through only Backspace
+    // comes back, for the box to delete with; Escape, Tab, a line feed or a carriage return do
+    // nothing in a one-line box.
     std::optional<char16_t> TypedCharacter(int index, char16_t typed);
     // Text that arrives all at once (a paste, a key event carrying text): what typing it
     // character by character would insert. Control characters insert nothing; a character

@@ -469,16 +469,30 @@ LRESULT FrmMainWindow::TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CHAR:
         case WM_IME_CHAR:  // composed where no input method should be: typed all the same
             if (input) {
+                // The system key with a key types nothing, as in every face; Windows' shell takes
+                // most such chords for itself, and the rest would reach the box.
+                if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) {
+                    return 0;
+                }
                 const auto received =
                     form_.TypedCharacter(name.index, static_cast<char16_t>(wParam));
                 return received ? CallWindowProcW(editProc_, box, WM_CHAR, *received, lParam) : 0;
             }
             break;
-        case WM_KEYDOWN:
-            // Shift+Insert pastes within the edit control itself, past WM_PASTE: so it is
-            // pasted here, as WM_PASTE is.
-            if (!input || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0 ||
+        case WM_GETDLGCODE: {
+            // Ctrl+Enter types a line feed, which the box ignores, as in every face: the dialog
+            // manager would press the default button with it.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            if (input && key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN &&
                 GetKeyState(VK_CONTROL) < 0) {
+                return CallWindowProcW(editProc_, box, message, wParam, lParam) | DLGC_WANTMESSAGE;
+            }
+            break;
+        }
+        case WM_KEYDOWN:
+            // Shift+Insert pastes within the edit control itself, past WM_PASTE, whatever else is
+            // held: so it is pasted here, as WM_PASTE is.
+            if (!input || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0) {
                 break;
             }
             [[fallthrough]];
