@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -219,9 +220,8 @@ void FrmMainDialog::Wire(const ControlDesign& design) {
     control->setAccessibleName(caption->text());
     if (design.name.array == ControlArray::Text1) {
         // Every character reaches the box as a keystroke the filter sees: no input method
-        // composes text past it, and nothing is dropped in.
+        // composes text past it.
         control->setAttribute(Qt::WA_InputMethodEnabled, false);
-        control->setAcceptDrops(false);
         control->installEventFilter(this);
         text1_.emplace_back(design.name.index, static_cast<QLineEdit*>(control));
     }
@@ -280,6 +280,17 @@ void FrmMainDialog::Type(int index, QLineEdit* box, const QString& text) {
     }
 }
 
+void FrmMainDialog::ShowContextMenu(int index, QLineEdit* box, QPoint where) {
+    auto* menu = box->createStandardContextMenu();
+    if (QAction* paste = PasteAction(*menu)) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this,
+                [this, index, box] { Type(index, box, QApplication::clipboard()->text()); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(where);
+}
+
 void FrmMainDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     form_.Shown();
@@ -297,6 +308,13 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Menu ||
+                (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                // The keyboard's way to the context menu, which Qt's Wayland plugin does not take.
+                const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                ShowContextMenu(index, box, box->mapToGlobal(caret.bottomLeft()));
+                return true;
+            }
             const QString text = key->text();
             const ui::KeyOutcome outcome =
                 form_.KeyDown({ControlArray::Text1, index}, ToKeyPress(*key, text));
@@ -313,14 +331,19 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
             return false;  // navigation and editing keys stay the box's own
         }
         case QEvent::ContextMenu: {
-            auto* menu = box->createStandardContextMenu();
-            if (QAction* paste = PasteAction(*menu)) {
-                paste->disconnect();
-                connect(paste, &QAction::triggered, this,
-                        [this, index, box, clipboard] { Type(index, box, clipboard->text()); });
+            // Opened already where the platform asks again for the same key.
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            if (request->reason() != QContextMenuEvent::Keyboard ||
+                !QApplication::activePopupWidget()) {
+                ShowContextMenu(index, box, request->globalPos());
             }
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        case QEvent::Drop: {  // the box's own drag shows where the text will go
+            auto* drop = static_cast<QDropEvent*>(event);
+            box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+            Type(index, box, drop->mimeData()->text());
+            drop->acceptProposedAction();
             return true;
         }
         case QEvent::MouseButtonRelease: {

@@ -2,7 +2,7 @@
 // toolkit-free frmMain, and what frmMain asks done. No behaviour of its own.
 //
 // Every character that reaches an input box, typed, pasted (context menu, Shift+Insert, middle
-// click) or carried by a key event with no key, goes through the keystroke rule first.
+// click), dropped or carried by a key event with no key, goes through the keystroke rule first.
 #pragma once
 
 #include <QDialog>
@@ -47,6 +47,8 @@ private:
     QLineEdit* TextBox(ui::ControlName name) const;
     // Types `text` into `box`, Text1(index), as if each character were typed.
     void Type(int index, QLineEdit* box, const QString& text);
+    // The box's context menu at `where`, its Paste through the rule.
+    void ShowContextMenu(int index, QLineEdit* box, QPoint where);
 
     std::vector<std::pair<ui::ControlName, QWidget*>> controls_;
     std::vector<std::pair<int, QLineEdit*>> text1_;  // by index
