@@ -85,19 +85,37 @@ function keyDown(box, key, modifiers) {
     return typed !== 0;
 }
 
-// Until the WebAssembly is ready, what is typed into a box waits here, in order, and then goes
-// through the rule as if typed then: nothing slips past the rule, and nothing is lost.
+// Until the WebAssembly is ready, what is typed into a box and the buttons pressed wait here, in
+// order, and then go through the rule and the window as if done then: nothing slips past the
+// rule, and nothing is lost.
 let ready = false;
 const held = [];
-// Keys that edit a box, besides those that type a character; moving and selecting keys act at
-// once, since nothing in a box can change before the window is ready.
+// Keys that edit a box or move in it, besides those that type a character.
 const editingKeys = new Set(['Enter', 'Backspace', 'Delete', 'Escape']);
+const movingKeys = new Set(['ArrowLeft', 'ArrowRight', 'Home', 'End']);
 
-function replay([box, kind, value, modifiers]) {
-    box.focus();
+// What a moving key does to the caret, and with Shift to the selection: the box's own, which is
+// past by the time the key's turn comes.
+function move(box, key, shift) {
+    const backward = box.selectionDirection === 'backward';
+    const [start, end] = [box.selectionStart, box.selectionEnd];
+    const [anchor, caret] = backward ? [end, start] : [start, end];
+    const step = { ArrowLeft: -1, ArrowRight: 1 }[key];
+    const to = key === 'Home' ? 0 : key === 'End' ? box.value.length
+        : shift || start === end ? Math.min(Math.max(caret + step, 0), box.value.length)
+        : step < 0 ? start : end;
+    if (!shift) return box.setSelectionRange(to, to);
+    box.setSelectionRange(Math.min(anchor, to), Math.max(anchor, to), to < anchor ? 'backward' : 'forward');
+}
+
+function replay([target, kind, value, modifiers]) {
+    if (kind === 'click') return Module._brenvol_click(boxIndex(target));
+    target.focus();
     if (kind === 'text') {
-        insert(box, value);
-    } else if (!keyDown(box, value, modifiers)) {
+        insert(target, value);
+    } else if (kind === 'move') {
+        move(target, value, modifiers);
+    } else if (!keyDown(target, value, modifiers)) {
         // What the browser would have done: Backspace and Delete are all that is left to it.
         if (value === 'Backspace' || value === 'Delete') {
             document.execCommand(value === 'Backspace' ? 'delete' : 'forwardDelete');
@@ -124,6 +142,9 @@ function onKeyDown(box, event) {
     if (!ready) {
         if ([...event.key].length === 1 || editingKeys.has(event.key)) {
             held.push([box, 'key', event.key, modifiers]);
+            event.preventDefault();
+        } else if (movingKeys.has(event.key) && !modifiers) {
+            held.push([box, 'move', event.key, event.shiftKey]);
             event.preventDefault();
         }
     } else if (keyDown(box, event.key, modifiers)) {
@@ -210,6 +231,18 @@ function separator(languages) {
 }
 
 document.addEventListener('keydown', wrapTab);
+// A button pressed before the window is ready is pressed once it is.
+document.addEventListener('click', (event) => {
+    const button = event.target.closest?.('.client button');
+    if (!ready && button) held.push([button, 'click']);
+}, true);
+// A press on what takes no focus (a label, the frame, the window itself) leaves the focus where it
+// is, as in any window, where a browser would take it to the page.
+document.addEventListener('mousedown', (event) => {
+    if (windowElement().contains(event.target) && !event.target.closest('input, button')) {
+        event.preventDefault();
+    }
+}, true);
 
 var Module = {
     page,
