@@ -33,7 +33,10 @@ TEST(WindowsRegistry, ReadsLikeTheStandInInTheSystemsCodePage) {
             .GetRegistry(kCurrentUserRootText, std::u16string(scratch.begin(), scratch.end()),
                          std::u16string(name.begin(), name.end()), u"dflt");
     };
-    EXPECT_EQ(read(L"missing"), u"dflt");  // and the key is made by the read
+    EXPECT_EQ(read(L"missing"), u"dflt");
+    HKEY made = nullptr;  // by the read, which asked for a key that was not there
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.c_str(), 0, KEY_READ, &made), 0);
+    RegCloseKey(made);
     for (const std::wstring& data : {std::wstring(1, letter), std::wstring(100, letter)}) {
         ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, scratch.c_str(), data.c_str(), REG_SZ,
                                   data.c_str(), (data.size() + 1) * sizeof(wchar_t)),
