@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the Linux suite (the window also as a
-# Wayland client of GNOME's compositor), the web suite (WebAssembly under Node.js, the page in
-# Chromium, Firefox ESR and WebKitGTK), then the Windows one (cross-built with MinGW, run under Wine). Exits
-# non-zero on any failure.
+# Installs what is missing, builds, and runs every test: the Linux suite (the window's cases with
+# real keys, on X11 and as a Wayland client of GNOME's compositor), the web suite (WebAssembly
+# under Node.js, the page in Chromium, Firefox ESR and WebKitGTK), then the Windows one
+# (cross-built with MinGW, run under Wine). Exits non-zero on any failure.
 #   --skip-web       leave out the web suite (also BRENVOL_SKIP_WEB=1)
 #   --skip-windows   leave out the Windows suite (also BRENVOL_SKIP_WINDOWS=1)
 #   --sanitize       also run the Linux suite built with AddressSanitizer and UBSan
@@ -29,7 +29,7 @@ while [ $# -gt 0 ]; do
 done
 source scripts/setup.sh
 
-brenvol_install_packages BRENVOL_PACKAGES BRENVOL_WAYLAND_PACKAGES
+brenvol_install_packages BRENVOL_PACKAGES BRENVOL_DESKTOP_PACKAGES
 brenvol_build
 ctest --preset default -j "$(nproc)"
 

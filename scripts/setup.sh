@@ -17,12 +17,13 @@
 BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberation
     fonts-dejavu-core desktop-file-utils appstream dpkg-dev lintian clang-format)
 
-# The window's test under Wayland, with real keys:
-#   mutter        GNOME's compositor, nested in an X server with a keyboard seat
+# The window's cases with real keys and clicks, on X11 and under Wayland:
+#   mutter        GNOME's window manager on X11, and its compositor nested in an X server
 #   qt6-wayland   Qt's Wayland plugin
-#   dbus-daemon   the D-Bus session the compositor needs (dbus-run-session)
-#   xdotool, xvfb the keys, and the X server it nests in
-BRENVOL_WAYLAND_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb)
+#   dbus-daemon   the D-Bus session GNOME's compositor needs (dbus-run-session)
+#   xdotool, xvfb the keys and clicks, and the X server they go through
+#   x11-utils     xprop, which tells when the window manager has started
+BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils)
 
 # The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
 # Its suite, in each browser engine Debian ships:

@@ -3,8 +3,9 @@
 // WebKitGTK through its WebDriver. A browser opens in a language, 600 x 500 CSS pixels at one
 // device pixel each, and gives tabs:
 //   goto(url), evaluate(fn, ...args), waitFor(fn, ...args), inject(source) (a script run as the
-//   driver runs its own, whatever the page's security policy), keys(...keys), shot(selector),
-//   close(); chromium tabs also have cdp, the DevTools session.
+//   driver runs its own, whatever the page's security policy), keys(...keys), click(selector),
+//   shot(selector), close(); chromium tabs also have cdp, the DevTools session, and drop(x, y,
+//   text), text dropped from another program at that point.
 // keys() takes key names ("Tab", "Enter", "Home", ...), modifiers and a key joined by "+"
 // ("Shift+Tab", "Control+v"), and texts, typed a character at a time.
 import { spawn } from 'node:child_process';
@@ -29,9 +30,9 @@ export const engines = {
     webkit: () => webkitBrowser(),
 };
 
-const MODIFIERS = ['Shift', 'Control', 'Alt'];
-const NAMES = ['Backspace', 'Tab', 'Enter', 'Escape', 'End', 'Home', 'ArrowLeft', 'ArrowUp',
-    'ArrowRight', 'ArrowDown', 'Insert', 'Delete', ...MODIFIERS];
+const MODIFIERS = ['Shift', 'Control', 'Alt', 'AltGraph', 'Meta'];
+const NAMES = ['Backspace', 'Tab', 'Enter', 'NumpadEnter', 'Escape', 'End', 'Home', 'ArrowLeft',
+    'ArrowUp', 'ArrowRight', 'ArrowDown', 'Insert', 'Delete', 'Space', 'F10', ...MODIFIERS];
 
 // The key strokes of one argument of keys(): each a key with the modifiers held for it.
 function strokes(keys) {
@@ -56,21 +57,32 @@ class Tab {
     }
 }
 
+// Keys WebDriver BiDi knows by their WebDriver codes alone.
+const BIDI_KEYS = { Space: ' ', NumpadEnter: '\uE007', AltGraph: '\uE052' };
+
 class PuppeteerTab extends Tab {
     constructor(page, cdp) {
         super();
         Object.assign(this, { page, cdp });
     }
+    key(name) { return this.cdp ? name : BIDI_KEYS[name] ?? name; }
     goto(url) { return this.page.goto(url, { waitUntil: 'domcontentloaded' }); }
     evaluate(fn, ...args) { return this.page.evaluate(fn, ...args); }
     inject(source) { return this.page.evaluate(source); }
     async keys(...keys) {
         const keyboard = this.page.keyboard;
         for (const { modifiers, key: last } of keys.flatMap(strokes)) {
-            for (const modifier of modifiers) await keyboard.down(modifier);
-            await keyboard.press(last);
-            for (const modifier of modifiers.reverse()) await keyboard.up(modifier);
+            for (const modifier of modifiers) await keyboard.down(this.key(modifier));
+            await keyboard.press(this.key(last));
+            for (const modifier of modifiers.reverse()) await keyboard.up(this.key(modifier));
         }
+    }
+    click(selector) { return this.page.click(selector); }
+    async drop(x, y, text) {
+        const data = { items: [{ mimeType: 'text/plain', data: text }], dragOperationsMask: 1 };
+        await this.page.mouse.dragEnter({ x, y }, data);
+        await this.page.mouse.dragOver({ x, y }, data);
+        await this.page.mouse.drop({ x, y }, data);
     }
     async shot(selector) { return Buffer.from(await (await this.page.$(selector)).screenshot()); }
     close() { return this.page.close(); }
@@ -90,9 +102,10 @@ async function puppeteerBrowser(options) {
 
 // WebKitGTK: WebKitWebDriver on a free port, and one session, whose window is the one tab.
 const W3C_KEYS = {
-    Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009',
-    Alt: '\uE00A', Escape: '\uE00C', End: '\uE010', Home: '\uE011', ArrowLeft: '\uE012',
-    ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', Insert: '\uE016', Delete: '\uE017',
+    Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', NumpadEnter: '\uE007', Shift: '\uE008',
+    Control: '\uE009', Alt: '\uE00A', Escape: '\uE00C', Space: '\uE00D', End: '\uE010',
+    Home: '\uE011', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014',
+    ArrowDown: '\uE015', Insert: '\uE016', Delete: '\uE017', F10: '\uE03A', Meta: '\uE03D',
 };
 
 class WebDriverTab extends Tab {
@@ -119,9 +132,22 @@ class WebDriverTab extends Tab {
         }
         return this.call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
     }
-    async shot(selector) {
+    async element(selector) {
         const element = await this.call('POST', '/element', { using: 'css selector', value: selector });
-        return Buffer.from(await this.call('GET', `/element/${Object.values(element)[0]}/screenshot`), 'base64');
+        return `/element/${Object.values(element)[0]}`;
+    }
+    // The mouse at the middle of the element, as a person clicks, wherever the click lands.
+    async click(selector) {
+        const [x, y] = await this.evaluate((selector) => {
+            const { left, top, width, height } = document.querySelector(selector).getBoundingClientRect();
+            return [Math.round(left + width / 2), Math.round(top + height / 2)];
+        }, selector);
+        const at = { type: 'pointerMove', x, y };
+        await this.call('POST', '/actions', { actions: [{ type: 'pointer', id: 'mouse', actions: [at,
+            { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }] }] });
+    }
+    async shot(selector) {
+        return Buffer.from(await this.call('GET', `${await this.element(selector)}/screenshot`), 'base64');
     }
     // The window's outer size: the viewport is smaller by the browser's own frame.
     close() { return this.goto('about:blank'); }

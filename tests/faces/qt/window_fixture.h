@@ -25,7 +25,7 @@ struct Fixture {
         window = std::make_unique<CountingDialog>(registry,
                                                   [] { return brenvol::calc::NumberFormat{u","}; });
         window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitFor([this] { return window->isActiveWindow(); }));
     }
     QLineEdit* control(const char* name) const { return window->findChild<QLineEdit*>(name); }
     QString results() const {

@@ -1,0 +1,248 @@
+// The window's cases (window_cases.txt) in the Win32 window, each in a window of its own. A thread
+// stands for the user's hands: it presses keys and buttons with SendInput, so that the system's
+// input queue, the keys held and the controls' own handling all take part, while the window runs
+// its own message loop. After each action it waits until the window has had it: a last key,
+// F24, which nothing uses, has been taken from the window's queue by a hook.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <thread>
+
+#include "faces/win32/frm_main_window.h"
+#include "regional/user_registry.h"
+#include "support/registry_doubles.h"
+#include "support/win32_imports.h"
+#include "support/window_cases.h"
+
+namespace brenvol::win32 {
+namespace {
+
+std::atomic<int> beeps = 0, taken = 0;  // the window's beeps, the F24 keys it has had
+std::atomic<HWND> warningOwner = nullptr;
+std::atomic<UINT> warningStyle = 0;
+decltype(&MessageBoxW) showBox = nullptr;
+
+INPUT Key(WORD vk, DWORD flags = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+// The keys of `chord` down, then up.
+void Press(std::vector<INPUT> chord) {
+    for (auto i = chord.size(); i-- > 0;) {
+        chord.push_back(chord[i]);
+        chord.back().ki.dwFlags |= KEYEVENTF_KEYUP;
+    }
+    SendInput(static_cast<UINT>(chord.size()), chord.data(), sizeof(INPUT));
+}
+
+// A key as the keyboard layout has it, with the shift keys it needs; a character the layout has
+// not comes as an input panel sends it.
+std::vector<INPUT> KeyOf(char16_t c) {
+    const SHORT scan = VkKeyScanW(c);
+    if (scan == -1) {
+        INPUT packet = Key(0, KEYEVENTF_UNICODE);
+        packet.ki.wScan = c;
+        return {packet};
+    }
+    std::vector<INPUT> keys;
+    for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
+        if (scan & bit) {
+            keys.push_back(Key(vk));
+        }
+    }
+    keys.push_back(Key(LOBYTE(scan)));
+    return keys;
+}
+
+std::vector<INPUT> Chord(const std::vector<std::string>& names) {
+    constexpr DWORD kExtended = KEYEVENTF_EXTENDEDKEY;
+    // AltGr is Ctrl with the right Alt, as Windows' keyboard layouts deliver it.
+    // clang-format off
+    static const std::map<std::string, std::vector<INPUT>> keys = {
+        {"Tab", {Key(VK_TAB)}}, {"Enter", {Key(VK_RETURN)}}, {"KeypadEnter", {Key(VK_RETURN, kExtended)}},
+        {"Backspace", {Key(VK_BACK)}}, {"Escape", {Key(VK_ESCAPE)}}, {"Space", {Key(VK_SPACE)}},
+        {"F4", {Key(VK_F4)}}, {"F10", {Key(VK_F10)}}, {"Delete", {Key(VK_DELETE, kExtended)}},
+        {"Insert", {Key(VK_INSERT, kExtended)}}, {"Home", {Key(VK_HOME, kExtended)}},
+        {"End", {Key(VK_END, kExtended)}}, {"Left", {Key(VK_LEFT, kExtended)}},
+        {"Right", {Key(VK_RIGHT, kExtended)}}, {"Up", {Key(VK_UP, kExtended)}},
+        {"Menu", {Key(VK_APPS, kExtended)}}, {"Ctrl", {Key(VK_CONTROL)}}, {"Shift", {Key(VK_SHIFT)}},
+        {"Alt", {Key(VK_MENU)}}, {"Super", {Key(VK_LWIN)}}, {"AltGr", {Key(VK_LCONTROL), Key(VK_RMENU, kExtended)}}};
+    // clang-format on
+    std::vector<INPUT> chord;
+    for (const std::string& name : names) {
+        const char c = name[0];
+        const auto found = keys.find(name);
+        const std::vector<INPUT> more = found != keys.end()    ? found->second
+                                        : c >= 'a' && c <= 'z' ? std::vector{Key(c - 'a' + 'A')}
+                                                               : std::vector{KeyOf(c).back()};
+        chord.insert(chord.end(), more.begin(), more.end());
+    }
+    return chord;
+}
+
+void ClickAt(HWND control) {
+    RECT place;
+    GetWindowRect(control, &place);
+    INPUT mouse[3] = {};
+    for (INPUT& input : mouse) {
+        input.type = INPUT_MOUSE;
+    }
+    mouse[0].mi.dx = (place.left + place.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    mouse[0].mi.dy = (place.top + place.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, mouse, sizeof(INPUT));
+}
+
+void SetClipboard(std::u16string_view text) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 2 * (text.size() + 1));
+    auto* chars = static_cast<char16_t*>(GlobalLock(block));
+    chars[text.copy(chars, text.size())] = 0;
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+}
+
+std::u16string TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), text.size())));
+    return {text.begin(), text.end()};
+}
+
+// One case's window, on the thread `gui`, from the user's side.
+struct Session {
+    HWND window;
+    DWORD gui;
+    std::atomic<bool> ended = false;
+
+    HWND Control(const std::u16string& name) const {
+        for (const ui::ControlDesign& design : ui::FrmMainControls()) {
+            const std::string text = ui::NameText(design.name);
+            if (std::u16string(text.begin(), text.end()) == name) {
+                return GetDlgItem(window, ControlId(design.name));
+            }
+        }
+        return nullptr;
+    }
+    HWND Warning() const {
+        const HWND box = FindWindowW(L"#32770", nullptr);
+        return box && GetWindowThreadProcessId(box, nullptr) == gui && IsWindowVisible(box)
+                   ? box
+                   : nullptr;
+    }
+    GUITHREADINFO Thread() const {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(gui, &thread);
+        return thread;
+    }
+    // Until the window, or its warning while it shows, is the active one: where keys go.
+    void Settle() const {
+        while (!ended && Thread().hwndActive != (Warning() ? Warning() : window)) {
+            Sleep(1);
+        }
+    }
+    void Do(const test::UserAction& action) {
+        Settle();
+        if (action.kind == "clipboard") {
+            return SetClipboard(action.text);
+        }
+        if (action.kind == "type") {
+            for (char16_t c : action.text) {
+                Press(KeyOf(c));
+            }
+        } else if (action.kind == "click") {
+            ClickAt(action.text == u"OK" ? GetDlgItem(Warning(), IDOK) : Control(action.text));
+        } else {
+            ASSERT_EQ(action.kind, "key");
+            Press(Chord(action.keys));
+        }
+        const int before = taken;
+        Press({Key(VK_F24)});
+        while (taken == before && !ended) {
+            Sleep(1);
+        }
+    }
+    test::WindowState State() const {
+        Settle();
+        std::u16string boxes[5], warning;
+        const bool closed = !IsWindow(window);
+        for (int i = 0; i < 5 && !closed; ++i) {
+            boxes[i] = TextOf(Control(i < 2 ? u"Text1(" + std::u16string(1, u'0' + i) + u")"
+                                            : u"Text2(" + std::u16string(1, u'0' + i - 2) + u")"));
+        }
+        std::string focus = "none", icon;
+        for (const ui::ControlDesign& design : ui::FrmMainControls()) {
+            if (Thread().hwndFocus &&
+                GetDlgItem(window, ControlId(design.name)) == Thread().hwndFocus) {
+                focus = ui::NameText(design.name);
+            }
+        }
+        if (const HWND box = Warning()) {
+            warning = TextOf(box) + u": " + TextOf(GetDlgItem(box, 0xFFFF));
+            icon = warningOwner != window                         ? "not-the-window's"
+                   : (warningStyle & MB_ICONMASK) == MB_ICONERROR ? "error"
+                                                                  : "none";
+        }
+        return test::StateOf(boxes, beeps, focus, warning, icon, closed);
+    }
+};
+
+LRESULT CALLBACK TakeF24(int code, WPARAM removed, LPARAM message) {
+    auto* key = reinterpret_cast<MSG*>(message);
+    if (code == HC_ACTION && removed == PM_REMOVE && key->wParam == VK_F24 &&
+        (key->message == WM_KEYDOWN || key->message == WM_KEYUP)) {
+        taken += key->message == WM_KEYUP;
+        key->message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, removed, message);
+}
+
+test::WindowState RunCase(const test::WindowCase& c) {
+    MSG quit;  // the last case's window, destroyed, asked its loop to end: not this one's
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    settings::FaultyRegistry registry;
+    regional::SeedRegionalSettings(registry, u",");
+    FrmMainWindow window(registry, [] { return calc::NumberFormat{u","}; });
+    window.Show(SW_SHOW);
+    SetForegroundWindow(window.Handle());
+    beeps = 0;
+    Session session{window.Handle(), GetCurrentThreadId()};
+    test::WindowState state;
+    std::thread user([&] {
+        for (const test::UserAction& action : c.actions) {
+            session.Do(action);
+        }
+        state = session.State();
+        PostThreadMessageW(session.gui, WM_QUIT, 0, 0);  // ends the warning's loop too
+    });
+    window.Run();
+    session.ended = true;
+    user.join();
+    return state;
+}
+
+TEST(WindowCases, EveryCaseWithTheKeyboardAndMouse) {
+    ASSERT_TRUE(test::ReplaceImport(
+        "user32.dll", "MessageBeep", +[](UINT) -> BOOL { return ++beeps, TRUE; }));
+    showBox = test::ReplaceImport(
+        "user32.dll", "MessageBoxW", +[](HWND owner, LPCWSTR text, LPCWSTR title, UINT style) {
+            warningOwner = owner;
+            warningStyle = style;
+            return showBox(owner, text, title, style);
+        });
+    SetWindowsHookExW(WH_GETMESSAGE, &TakeF24, nullptr, GetCurrentThreadId());
+    EXPECT_EQ(test::RunWindowCases("win32", &RunCase), 0);
+}
+
+}  // namespace
+}  // namespace brenvol::win32
