@@ -23,7 +23,8 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberati
 #   dbus-daemon   the D-Bus session GNOME's compositor needs (dbus-run-session)
 #   xdotool, xvfb the keys and clicks, and the X server they go through
 #   x11-utils     xprop, which tells when the window manager has started
-BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils)
+#   nodejs        runs the cases (tests/faces/window_cases.mjs), one runner for every face
+BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils nodejs)
 
 # The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
 # Its suite, in each browser engine Debian ships:
@@ -43,7 +44,8 @@ command -v npm >/dev/null || BRENVOL_WEB_TEST_PACKAGES+=(npm)
 #   wine, wine64                 run the .exe files
 #   locales                      the locale sources Wine's locale is compiled from
 #   xvfb                         an X server without a screen, for the window's tests
-BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb)
+#   nodejs                       runs the window's cases (tests/faces/window_cases.mjs)
+BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb nodejs)
 
 # The benchmarks: Google Benchmark, and an X server without a screen for bench/startup.sh.
 BRENVOL_BENCH_PACKAGES=(libbenchmark-dev xvfb)

@@ -9,6 +9,7 @@ import { createRequire } from 'node:module';
 import { after, afterEach, before, beforeEach, test } from 'node:test';
 import { engines } from './browsers.mjs';
 import { serve } from './page_server.mjs';
+import { runCases, text } from './window_cases.mjs';
 
 const [engine, language, WEB_DIR, PICTURES] = process.argv.slice(2);
 // The decimal separator a person of that language types: Italian's comma, else the point.
@@ -42,49 +43,10 @@ const state = () => tab.evaluate(() =>
     `${[...document.querySelectorAll('.client input')].map((box) => box.value).join(' ')} | ` +
     `${document.activeElement.id} | ${window.beeps}`);
 
-// The window's cases, each in the page just loaded. They hold for the Italian sessions, whose
-// separator is the table's.
-const CASES = readFileSync(`${PICTURES}/../window_cases.txt`, 'utf8');
-const KEYS = { Enter: 'Enter', KeypadEnter: 'NumpadEnter', Left: 'ArrowLeft', Right: 'ArrowRight',
-    Up: 'ArrowUp', Ctrl: 'Control', AltGr: 'AltGraph', Super: 'Meta', Menu: 'ContextMenu' };
-const BOXES = ['Text1(0)', 'Text1(1)', 'Text2(0)', 'Text2(1)', 'Text2(2)'];
-
-// A quoted text of the table: "..." with \" \\ \t, repeated by *N, joined by +.
-function text(word) {
-    let value = '';
-    for (const [, quoted, times] of word.matchAll(/"((?:[^"\\]|\\.)*)"(?:\*(\d+))?/g)) {
-        value += quoted.replace(/\\(.)/g, (_, c) => (c === 't' ? '\t' : c)).repeat(Number(times ?? 1));
-    }
-    return value;
-}
-
-function readCases() {
-    const cases = [];
-    CASES.split('\n').forEach((line, at) => {
-        const [word, ...rest] = line.match(/(?:"(?:[^"\\]|\\.)*"|\S)+/g) ?? [];
-        if (word === 'case') {
-            cases.push({ title: line.slice(4).trim(), line: at + 1, actions: [], leftOut: [],
-                want: { boxes: ['', '', '', '', ''], beeps: 0, focus: '', warning: '', icon: '', closed: false } });
-        } else if (word === 'do') {
-            cases.at(-1).actions = rest;
-        } else if (word === 'then') {
-            const want = cases.at(-1).want;
-            for (const item of rest) {
-                const [name, value] = [item.split('=')[0], item.slice(item.indexOf('=') + 1)];
-                if (name === 'Text2') want.boxes.splice(2, 3, ...text(value).split(' '));
-                else if (BOXES.includes(name)) want.boxes[BOXES.indexOf(name)] = text(value);
-                else if (name === 'beeps') want.beeps = Number(value);
-                else if (name === 'warning') want.warning = text(value);
-                else if (name === 'closed') want.closed = true;
-                else want[name] = value;
-            }
-            want.focus ||= want.closed || want.warning ? 'none' : 'Text1(0)';
-        } else if (word === 'not') {
-            cases.at(-1).leftOut.push([rest[0].slice(0, -1), line.slice(line.indexOf(':') + 1).trim()]);
-        }
-    });
-    return cases;
-}
+// The window's cases, each in the page just loaded, with the engine's key events, clicks and
+// drops. They hold for the Italian sessions, whose separator is the table's.
+const KEYS = { KeypadEnter: 'NumpadEnter', Left: 'ArrowLeft', Right: 'ArrowRight', Up: 'ArrowUp',
+    Ctrl: 'Control', AltGr: 'AltGraph', Super: 'Meta', Menu: 'ContextMenu' };
 
 // Puts `value` on the clipboard, as a person copies it from elsewhere, and comes back to the box
 // and its selection.
@@ -114,28 +76,23 @@ async function act(action) {
     return tab.keys(action.split('+').map((key) => KEYS[key] ?? key).join('+'));
 }
 
-const observe = () => tab.evaluate((boxes) => {
-    const closed = document.querySelector('.window').hidden, message = document.getElementById('message');
-    const active = document.activeElement;
-    return {
-        boxes: boxes.map((id) => (closed ? '' : document.getElementById(id).value)),
-        beeps: window.beeps,
-        focus: !closed && !message.open && document.querySelector('.client').contains(active) ? active.id : 'none',
-        warning: message.open ? `${document.getElementById('message-title').textContent}: ` +
-            document.getElementById('message-text').textContent : '',
-        icon: message.open ? (message.classList.contains('error') ? 'error' : 'none') : '',
-        closed,
-    };
-}, BOXES);
-
-for (const c of sep === ',' ? readCases() : []) {
-    const why = c.leftOut.find(([face]) => face === 'web' || face === `web-${engine}`)?.[1];
-    test(`line ${c.line}: ${c.title}`, { skip: why }, async () => {
+if (sep === ',') {
+    runCases(`web-${engine}`, {
         // A page may close its tab where it is all of the tab's history: here it is not.
-        if (c.want.closed) await load(`${server.url}?before`);
-        await load();
-        for (const action of c.actions) await act(action);
-        assert.deepEqual(await observe(), c.want);
+        open: async (c) => { if (c.want.closed) await load(`${server.url}?before`); await load(); },
+        act,
+        state: () => tab.evaluate(() => {
+            const closed = document.querySelector('.window').hidden, message = document.getElementById('message');
+            const active = document.activeElement, title = document.getElementById('message-title');
+            return {
+                boxes: [...document.querySelectorAll('.client input')].map((box) => (closed ? '' : box.value)),
+                beeps: window.beeps,
+                focus: !closed && !message.open && document.querySelector('.client').contains(active) ? active.id : 'none',
+                warning: message.open ? `${title.textContent}: ${document.getElementById('message-text').textContent}` : '',
+                icon: message.open ? (message.classList.contains('error') ? 'error' : 'none') : '',
+                closed,
+            };
+        }),
     });
 }
 

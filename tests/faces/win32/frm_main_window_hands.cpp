@@ -1,19 +1,20 @@
-// The window's cases (window_cases.txt) in the Win32 window, each in a window of its own. A thread
-// stands for the user's hands: it presses keys and buttons with SendInput, so that the system's
-// input queue, the keys held and the controls' own handling all take part, while the window runs
-// its own message loop. After each action it waits until the window has had it: a last key,
-// F24, which nothing uses, has been taken from the window's queue by a hook.
-#include <gtest/gtest.h>
-
+// frm_main_window_hands: the Win32 window's hands for the window's cases (window_cases.mjs runs
+// them, under Wine). A thread reads the commands and presses keys and buttons with SendInput, so
+// that the system's input queue, the keys held and the controls' own handling all take part,
+// while the window runs its own message loop on the program's first thread. After each action
+// it waits until the window has had it: a last key, F24, which nothing uses, has been taken from
+// the window's queue by a hook, or the window has gone.
 #include <atomic>
+#include <condition_variable>
 #include <map>
+#include <optional>
 #include <thread>
 
 #include "faces/win32/frm_main_window.h"
 #include "regional/user_registry.h"
+#include "support/hands.h"
 #include "support/registry_doubles.h"
 #include "support/win32_imports.h"
-#include "support/window_cases.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -118,16 +119,14 @@ std::u16string TextOf(HWND window) {
     return {text.begin(), text.end()};
 }
 
-// One case's window, on the thread `gui`, from the user's side.
-struct Session {
-    HWND window;
+// The window, on the thread `gui`, from the user's side.
+struct Hands {
     DWORD gui;
-    std::atomic<bool> ended = false;
+    std::atomic<HWND> window = nullptr;
 
-    HWND Control(const std::u16string& name) const {
+    HWND Control(const std::string& name) const {
         for (const ui::ControlDesign& design : ui::FrmMainControls()) {
-            const std::string text = ui::NameText(design.name);
-            if (std::u16string(text.begin(), text.end()) == name) {
+            if (ui::NameText(design.name) == name) {
                 return GetDlgItem(window, ControlId(design.name));
             }
         }
@@ -147,43 +146,42 @@ struct Session {
     }
     // Until the window, or its warning while it shows, is the active one: where keys go.
     void Settle() const {
-        while (!ended && Thread().hwndActive != (Warning() ? Warning() : window)) {
+        while (IsWindow(window) && Thread().hwndActive != (Warning() ? Warning() : window.load())) {
             Sleep(1);
         }
     }
-    void Do(const test::UserAction& action) {
+    void Do(const test::Command& command) {
         Settle();
-        if (action.kind == "clipboard") {
-            return SetClipboard(action.text);
+        if (command.verb == "clipboard") {
+            return SetClipboard(command.text);
         }
-        if (action.kind == "type") {
-            for (char16_t c : action.text) {
+        if (command.verb == "type") {
+            for (char16_t c : command.text) {
                 Press(KeyOf(c));
             }
-        } else if (action.kind == "click") {
-            ClickAt(action.text == u"OK" ? GetDlgItem(Warning(), IDOK) : Control(action.text));
+        } else if (command.verb == "click") {
+            ClickAt(command.argument == "OK" ? GetDlgItem(Warning(), IDOK)
+                                             : Control(command.argument));
         } else {
-            ASSERT_EQ(action.kind, "key");
-            Press(Chord(action.keys));
+            Press(Chord(test::Keys(command.argument)));
         }
         const int before = taken;
         Press({Key(VK_F24)});
-        while (taken == before && !ended) {
+        while (taken == before && IsWindow(window)) {
             Sleep(1);
         }
     }
-    test::WindowState State() const {
+    std::string State() const {
         Settle();
         std::u16string boxes[5], warning;
         const bool closed = !IsWindow(window);
-        for (int i = 0; i < 5 && !closed; ++i) {
-            boxes[i] = TextOf(Control(i < 2 ? u"Text1(" + std::u16string(1, u'0' + i) + u")"
-                                            : u"Text2(" + std::u16string(1, u'0' + i - 2) + u")"));
+        int i = 0;
+        for (const char* name : {"Text1(0)", "Text1(1)", "Text2(0)", "Text2(1)", "Text2(2)"}) {
+            boxes[i++] = closed ? u"" : TextOf(Control(name));
         }
         std::string focus = "none", icon;
         for (const ui::ControlDesign& design : ui::FrmMainControls()) {
-            if (Thread().hwndFocus &&
-                GetDlgItem(window, ControlId(design.name)) == Thread().hwndFocus) {
+            if (Thread().hwndFocus && Control(ui::NameText(design.name)) == Thread().hwndFocus) {
                 focus = ui::NameText(design.name);
             }
         }
@@ -193,7 +191,7 @@ struct Session {
                    : (warningStyle & MB_ICONMASK) == MB_ICONERROR ? "error"
                                                                   : "none";
         }
-        return test::StateOf(boxes, beeps, focus, warning, icon, closed);
+        return test::StateJson(boxes, beeps, focus, warning, icon, closed);
     }
 };
 
@@ -207,42 +205,67 @@ LRESULT CALLBACK TakeF24(int code, WPARAM removed, LPARAM message) {
     return CallNextHookEx(nullptr, code, removed, message);
 }
 
-test::WindowState RunCase(const test::WindowCase& c) {
-    MSG quit;  // the last case's window, destroyed, asked its loop to end: not this one's
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    settings::FaultyRegistry registry;
-    regional::SeedRegionalSettings(registry, u",");
-    FrmMainWindow window(registry, [] { return calc::NumberFormat{u","}; });
-    window.Show(SW_SHOW);
-    SetForegroundWindow(window.Handle());
-    beeps = 0;
-    Session session{window.Handle(), GetCurrentThreadId()};
-    test::WindowState state;
-    std::thread user([&] {
-        for (const test::UserAction& action : c.actions) {
-            session.Do(action);
-        }
-        state = session.State();
-        PostThreadMessageW(session.gui, WM_QUIT, 0, 0);  // ends the warning's loop too
-    });
-    window.Run();
-    session.ended = true;
-    user.join();
-    return state;
-}
-
-TEST(WindowCases, EveryCaseWithTheKeyboardAndMouse) {
-    ASSERT_TRUE(test::ReplaceImport(
-        "user32.dll", "MessageBeep", +[](UINT) -> BOOL { return ++beeps, TRUE; }));
-    showBox = test::ReplaceImport(
-        "user32.dll", "MessageBoxW", +[](HWND owner, LPCWSTR text, LPCWSTR title, UINT style) {
-            warningOwner = owner;
-            warningStyle = style;
-            return showBox(owner, text, title, style);
-        });
-    SetWindowsHookExW(WH_GETMESSAGE, &TakeF24, nullptr, GetCurrentThreadId());
-    EXPECT_EQ(test::RunWindowCases("win32", &RunCase), 0);
-}
-
 }  // namespace
 }  // namespace brenvol::win32
+
+int main() {
+    using namespace brenvol;
+    test::ReplaceImport(
+        "user32.dll", "MessageBeep", +[](UINT) -> BOOL { return ++win32::beeps, TRUE; });
+    win32::showBox = test::ReplaceImport(
+        "user32.dll", "MessageBoxW", +[](HWND owner, LPCWSTR text, LPCWSTR title, UINT style) {
+            win32::warningOwner = owner;
+            win32::warningStyle = style;
+            return win32::showBox(owner, text, title, style);
+        });
+    SetWindowsHookExW(WH_GETMESSAGE, &win32::TakeF24, nullptr, GetCurrentThreadId());
+    settings::FaultyRegistry registry;
+    regional::SeedRegionalSettings(registry, u",");
+    win32::Hands hands{GetCurrentThreadId()};
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool wanted = false, done = false;  // a new window; the end
+    std::thread user([&] {
+        for (test::Command command; test::Read(command);) {
+            if (command.verb == "open") {
+                PostThreadMessageW(hands.gui, WM_QUIT, 0, 0);  // ends the last one's loops
+                std::unique_lock lock(mutex);
+                wanted = true;
+                changed.notify_all();
+                changed.wait(lock, [&] { return !wanted; });
+            }
+            test::Answer(command.verb == "state"  ? hands.State()
+                         : command.verb == "open" ? (hands.Settle(), "ok")
+                                                  : (hands.Do(command), "ok"));
+        }
+        std::lock_guard lock(mutex);
+        done = true;
+        changed.notify_all();
+        PostThreadMessageW(hands.gui, WM_QUIT, 0, 0);
+    });
+    std::optional<win32::FrmMainWindow> window;
+    for (;;) {
+        {
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [&] { return wanted || done; });
+            if (done) {
+                break;
+            }
+            window.reset();
+            // What is left of the last window: the end of its loop, and keys sent after it
+            // closed (each sentinel among them counted).
+            for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT) ||
+                           PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {
+            }
+            window.emplace(registry, [] { return calc::NumberFormat{u","}; });
+            window->Show(SW_SHOW);
+            SetForegroundWindow(window->Handle());
+            hands.window = window->Handle();
+            win32::beeps = 0;
+            wanted = false;
+            changed.notify_all();
+        }
+        window->Run();
+    }
+    user.join();
+}
