@@ -331,7 +331,8 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
             return false;  // navigation and editing keys stay the box's own
         }
         case QEvent::ContextMenu: {
-            // Opened already where the platform asks again for the same key.
+            // A keyboard's request while the menu shows is the platform's own for the menu key,
+            // which opened it already.
             const auto* request = static_cast<QContextMenuEvent*>(event);
             if (request->reason() != QContextMenuEvent::Keyboard ||
                 !QApplication::activePopupWidget()) {
@@ -339,7 +340,7 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
-        case QEvent::Drop: {  // the box's own drag shows where the text will go
+        case QEvent::Drop: {  // where the box's own drag handling showed it would go
             auto* drop = static_cast<QDropEvent*>(event);
             box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
             Type(index, box, drop->mimeData()->text());
