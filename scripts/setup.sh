@@ -45,7 +45,11 @@ command -v npm >/dev/null || BRENVOL_WEB_TEST_PACKAGES+=(npm)
 #   locales                      the locale sources Wine's locale is compiled from
 #   xvfb                         an X server without a screen, for the window's tests
 #   nodejs                       runs the window's cases (tests/faces/window_cases.mjs)
-BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb nodejs)
+#   wixl                         makes the Windows Installer package (packaging/brenvol.wxs)
+#   msitools, xdotool            read the package's tables, and find the window its shortcut
+#                                starts, in the package's test
+BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb nodejs
+    wixl msitools xdotool)
 
 # The benchmarks: Google Benchmark, and an X server without a screen for bench/startup.sh.
 BRENVOL_BENCH_PACKAGES=(libbenchmark-dev xvfb)
