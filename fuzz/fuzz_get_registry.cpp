@@ -15,7 +15,7 @@ namespace {
 
 class CountingNotifier : public settings::Notifier {
 public:
-    void ShowMessage(std::u16string_view, std::u16string_view, int) override { ++shown; }
+    void Notify(std::u16string_view, settings::MessageIcon) override { ++shown; }
     int shown = 0;
 };
 

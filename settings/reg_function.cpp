@@ -118,7 +118,7 @@ std::u16string REG_Function::GetRegistry(std::u16string_view rootKeyText,
         Concat(u"GetRegistry(): Error '", encoding::FromAnsi(std::to_string(failure->number)),
                u"', ") +
         encoding::FromAnsi(failure->description);
-    notifier_.ShowMessage(message, kApplicationTitle, 0);
+    notifier_.Notify(message, MessageIcon::None);
     return result;
 }
 

@@ -14,15 +14,15 @@
 
 namespace brenvol::settings {
 
-// The application's title, which captions the reader's message box.
-inline constexpr std::u16string_view kApplicationTitle = u"Brenvol";
+// The icon of a message box.
+enum class MessageIcon { None, Error };
 
-// How the reader tells the user of its own failures: a modal box with a text, a title and a
-// style in the Windows message-box encoding (0: an OK button alone).
+// How the reader tells the user of its own failures: a modal box with an OK button, captioned
+// with the application's title.
 class Notifier {
 public:
     virtual ~Notifier() = default;
-    virtual void ShowMessage(std::u16string_view text, std::u16string_view title, int style) = 0;
+    virtual void Notify(std::u16string_view text, MessageIcon icon) = 0;
 };
 
 class REG_Function {

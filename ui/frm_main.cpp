@@ -4,17 +4,12 @@
 
 #include "calc/charge_time.h"
 #include "encoding/ansi_code_page.h"
-#include "input/keystroke_rule.h"
 #include "settings/decimal_separator.h"
 
 namespace brenvol::ui {
 namespace {
 
-// The warning's message box: its title, and an OK button with the error icon.
 constexpr std::u16string_view kWarningTitle = u"Attenzione";
-constexpr int kIconMask = 0xF0;
-constexpr int kIconError = 0x10;
-constexpr int kWarningStyle = kIconError;
 
 }  // namespace
 
@@ -34,22 +29,18 @@ void frmMain::Shown() {
     face_.SetFocus(TabOrder().front());
 }
 
-std::int16_t frmMain::FilterKey(std::int16_t code) {
-    const auto verdict = input::KeystrokeRule(code, decimalSeparator_);
-    if (verdict.beep && pasting_) {
-        refusedInPaste_ = true;
-    } else if (verdict.beep) {
-        face_.Beep();
-    }
-    return verdict.code;
+input::KeyVerdict frmMain::FilterKey(std::int16_t code) const {
+    return input::KeystrokeRule(code, decimalSeparator_);
 }
 
-void frmMain::Text1_KeyPress(int /*index*/, std::int16_t& keyAscii) {
-    keyAscii = FilterKey(keyAscii);
+bool frmMain::Text1_KeyPress(int /*index*/, std::int16_t& keyAscii) const {
+    const input::KeyVerdict verdict = FilterKey(keyAscii);
+    keyAscii = verdict.code;
+    return verdict.beep;
 }
 
 void frmMain::Command1_Click(int index) {
-    if (index == 0) {
+    if (index == kCalcola.index) {
         const auto outcome =
             calc::Calculate(face_.Text(kCurrentBox), face_.Text(kCapacityBox), numberFormat_());
         if (const auto* results = std::get_if<calc::Results>(&outcome)) {
@@ -59,17 +50,27 @@ void frmMain::Command1_Click(int index) {
         } else {
             // A failure gets the rejection's warning too: silence would leave the user
             // without an answer.
-            ShowMessage(calc::kWarningText, kWarningTitle, kWarningStyle);
+            ShowMessage(calc::kWarningText, kWarningTitle, MessageIcon::Error);
         }
-    } else if (index == 1) {
+    } else if (index == kExit.index) {
         face_.Close();
     }
 }
 
-KeyOutcome frmMain::KeyDown(ControlName focus, const KeyPress& key) {
-    const KeyDelivery delivery = TranslateKey(focus, key);
+void frmMain::Deactivated() {
+    focusBeforeDeactivation_ = face_.Focus();
+}
+
+void frmMain::Activated() {
+    if (focusBeforeDeactivation_) {
+        face_.SetFocus(*focusBeforeDeactivation_);
+    }
+}
+
+KeyOutcome frmMain::KeyDown(int index, const KeyPress& key) {
+    const KeyDelivery delivery = TranslateKey(key);
     switch (delivery.kind) {
-        case KeyDelivery::Kind::ControlOwn:
+        case KeyDelivery::Kind::BoxOwn:
             return {true, {}};
         case KeyDelivery::Kind::Nothing:
             return {false, {}};
@@ -79,31 +80,35 @@ KeyOutcome frmMain::KeyDown(ControlName focus, const KeyPress& key) {
         case KeyDelivery::Kind::Characters:
             break;
     }
-    if (focus.array != ControlArray::Text1) {
-        return {true, {}};
-    }
     const std::u16string& typed = delivery.characters;
     if (typed.size() == 1 && typed[0] < u' ') {
-        return {TypedCharacter(focus.index, typed[0]).has_value(), {}};  // Backspace deletes
+        return {TypedCharacter(index, typed[0]).has_value(), {}};  // Backspace deletes
     }
-    return {false, TypedText(focus.index, typed)};
+    return {false, TypedText(index, typed)};
+}
+
+frmMain::Typed frmMain::Type(int index, char16_t typed) const {
+    // A character with no code in the code page arrives as "?", as Windows delivers it.
+    std::int16_t code = encoding::UnicodeToAnsi(typed).value_or('?');
+    const bool refused = Text1_KeyPress(index, code);
+    if (code == 0 || (code < ' ' && code != '\b')) {
+        return {std::nullopt, refused};
+    }
+    return {encoding::AnsiToUnicode(static_cast<unsigned char>(code)), refused};
 }
 
 std::optional<char16_t> frmMain::TypedCharacter(int index, char16_t typed) {
-    // A character with no code in the code page arrives as "?", as Windows delivers it.
-    std::int16_t code = encoding::UnicodeToAnsi(typed).value_or('?');
-    Text1_KeyPress(index, code);
-    if (code == 0 || (code < ' ' && code != '\b')) {
-        return std::nullopt;
+    const Typed result = Type(index, typed);
+    if (result.refused) {
+        face_.Beep();
     }
-    return encoding::AnsiToUnicode(static_cast<unsigned char>(code));
+    return result.received;
 }
 
 std::u16string frmMain::TypedText(int index, std::u16string_view text) {
     // However much of it the rule refuses, the text beeps once: a beep a character would hold
     // the window up for as long as a million beeps take.
-    pasting_ = true;
-    refusedInPaste_ = false;
+    bool refused = false;
     std::u16string inserted;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
@@ -111,22 +116,25 @@ std::u16string frmMain::TypedText(int index, std::u16string_view text) {
             ++i;  // one character, with no code in the code page
             c = u'\uFFFD';
         }
-        const auto received = TypedCharacter(index, c);
-        if (received && *received != u'\b') {
-            inserted += *received;
+        const Typed result = Type(index, c);
+        refused |= result.refused;
+        if (result.received && *result.received != u'\b') {
+            inserted += *result.received;
         }
     }
-    pasting_ = false;
-    if (refusedInPaste_) {
+    if (refused) {
         face_.Beep();
     }
     return inserted;
 }
 
-void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, int style) {
+void frmMain::Notify(std::u16string_view text, MessageIcon icon) {
+    ShowMessage(text, kFrmMainWindow.caption, icon);
+}
+
+void frmMain::ShowMessage(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
     const auto focus = face_.Focus();
-    face_.ShowMessage(text, title,
-                      (style & kIconMask) == kIconError ? MessageIcon::Error : MessageIcon::None);
+    face_.ShowMessage(text, title, icon);
     // Back where it was, also where no window manager hands the activation back when the box
     // closes.
     if (focus) {

@@ -1,11 +1,13 @@
-// frmMain's behaviour, free of any window toolkit: what happens when the window loads, when a
-// character is typed or pasted into an input box, and when a button is pressed.
+// frmMain's behaviour, free of any window toolkit: what happens when the window loads, when a key
+// is pressed or text arrives in an input box, when a button is pressed, and when the window loses
+// and regains the keyboard.
 //
 // A face (a real window on some toolkit) builds the controls from the design table, forwards
-// its events to the handlers here and does what they ask through FrmMainFace. frmMain keeps no
-// state but the decimal separator, read once when the window loads; the texts live in the
-// face's controls. "Calcola" hands the two input texts to the calculation and writes its three
-// results, or shows its warning and leaves the result boxes as they were.
+// its events to the handlers here and does what they ask through FrmMainFace. The texts live in
+// the face's controls; frmMain keeps the decimal separator, read once when the window loads,
+// and the control that had the focus when the window last lost the keyboard. "Calcola" hands the
+// two input texts to the calculation and writes its three results, or shows its warning and
+// leaves the result boxes as they were.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <string_view>
 
 #include "calc/number_text.h"
+#include "input/keystroke_rule.h"
 #include "settings/reg_function.h"
 #include "settings/registry_api.h"
 #include "ui/frm_main_design.h"
@@ -22,8 +25,7 @@
 
 namespace brenvol::ui {
 
-// The icon a message box shows.
-enum class MessageIcon { None, Error };
+using settings::MessageIcon;
 
 // What frmMain needs of a window: its boxes' texts, the focus, a modal message box, the beep,
 // closing.
@@ -44,10 +46,10 @@ public:
     virtual void Close() = 0;
 };
 
-// What a face does with a key once frmMain has had it: leaves it to the control (`controlOwn`),
-// or keeps it from the control and puts `inserted`, perhaps nothing, at the box's selection.
+// What a face does with a key once frmMain has had it: leaves it to the box (`boxOwn`), or keeps
+// it from the box and puts `inserted`, perhaps nothing, at the box's selection.
 struct KeyOutcome {
-    bool controlOwn;
+    bool boxOwn;
     std::u16string inserted;
     bool operator==(const KeyOutcome&) const = default;
 };
@@ -64,37 +66,44 @@ public:
     void Form_Load(settings::RegistryApi& registry);
     // The face has shown the window: the focus goes to the first control of the tab order.
     void Shown();
-    // keyAscii: the typed character's code in the ANSI code page; replaced by what the box is
-    // to receive (0: nothing).
-    void Text1_KeyPress(int index, std::int16_t& keyAscii);
-    // 0: "Calcola"; 1: "Exit"; any other index does nothing.
+    // Command1(index) pressed: "Calcola" or "Exit"; any other index does nothing.
     void Command1_Click(int index);
+    // The window lost the keyboard to another, or has it back: the focus goes back where it was.
+    void Deactivated();
+    void Activated();
 
-    // A key pressed on `focus`, delivered as Windows would deliver it: what it types into an
-    // input box goes through Text1_KeyPress; Enter presses a button.
-    KeyOutcome KeyDown(ControlName focus, const KeyPress& key);
-    // A character typed into Text1(index), in UTF-16, through Text1_KeyPress: what the box is
-    // to receive, or nothing. Of the control characters the rule lets through only Backspace
-    // comes back, for the box to delete with; Escape, Tab, a line feed or a carriage return do
-    // nothing in a one-line box.
+    // A key pressed in Text1(index), delivered as Windows would deliver it: what it types goes
+    // through the keystroke rule; Enter presses the default button.
+    KeyOutcome KeyDown(int index, const KeyPress& key);
+    // A character typed into Text1(index), in UTF-16, through the rule, as Windows delivers one:
+    // what the box is to receive, or nothing, with a beep where the rule refuses it. Of the
+    // control characters the rule lets through only Backspace comes back, for the box to delete
+    // with; Escape, Tab, a line feed or a carriage return do nothing in a one-line box.
     std::optional<char16_t> TypedCharacter(int index, char16_t typed);
-    // Text that arrives all at once (a paste, a key event carrying text): what typing it
-    // character by character would insert. Control characters insert nothing; a character
-    // beyond 16 bits counts once. One beep, if the rule refuses any of it.
+    // Text that arrives all at once (a paste, a drop, a key event carrying text): what typing it
+    // character by character would insert, a character beyond 16 bits counting once. One beep,
+    // if the rule refuses any of it.
     std::u16string TypedText(int index, std::u16string_view text);
 
 private:
-    // The keystroke rule with the window's separator; beeps when the rule refuses.
-    std::int16_t FilterKey(std::int16_t code);
-    // style: the Windows message-box encoding, whose icon the face is told by name.
-    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override;
+    struct Typed {
+        std::optional<char16_t> received;
+        bool refused;
+    };
+    // The keystroke rule with the window's separator.
+    input::KeyVerdict FilterKey(std::int16_t code) const;
+    // keyAscii: the typed character's code in the ANSI code page, replaced by what the box is to
+    // receive (0: nothing); whether the rule refused it.
+    bool Text1_KeyPress(int index, std::int16_t& keyAscii) const;
+    Typed Type(int index, char16_t typed) const;
+    // The reader's failure, in a box captioned with the window's title.
+    void Notify(std::u16string_view text, MessageIcon icon) override;
+    void ShowMessage(std::u16string_view text, std::u16string_view title, MessageIcon icon);
 
     FrmMainFace& face_;
     NumberFormatSource numberFormat_;
     std::u16string decimalSeparator_;
-    // Within TypedText: whether the rule has refused a character, to beep once at its end.
-    bool pasting_ = false;
-    bool refusedInPaste_ = false;
+    std::optional<ControlName> focusBeforeDeactivation_;
 };
 
 }  // namespace brenvol::ui

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "settings/reg_function.h"
-
 namespace brenvol::ui {
 namespace {
 
@@ -15,8 +13,8 @@ using enum ControlKind;
 using enum FontFace;
 using enum Alignment;
 
-// The application's title, which the window and its frame bear too.
-constexpr std::u16string_view kTitle = settings::kApplicationTitle;
+// The application's title, which the window and its frame bear.
+constexpr std::u16string_view kTitle = u"Brenvol";
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kDarkGreen{0, 128, 0};
 constexpr Rgb kDarkRed{64, 0, 0};
@@ -50,6 +48,10 @@ constexpr std::array<ControlDesign, 15> kControls{{
 }  // namespace
 
 const WindowDesign kFrmMainWindow{kTitle, 3300, 2610, SystemColour::ActiveBorder, Rgb{0, 0, 0}};
+
+ControlName EnterPresses(ControlName focus) {
+    return DesignOf(focus).kind == Button ? focus : kDefaultButton;
+}
 
 std::span<const ControlDesign> FrmMainControls() {
     return kControls;
@@ -111,6 +113,16 @@ std::string NameText(ControlName name) {
     const std::string array = kArrays.at(static_cast<std::size_t>(name.array));
     // Frame1 is no array: it has no index.
     return name.array == Frame1 ? array : array + "(" + std::to_string(name.index) + ")";
+}
+
+std::optional<Rgb> RgbOf(const Colour& colour) {
+    if (const auto* system = std::get_if<SystemColour>(&colour)) {
+        return StandIn(*system);
+    }
+    if (const auto* rgb = std::get_if<Rgb>(&colour)) {
+        return *rgb;
+    }
+    return std::nullopt;
 }
 
 Rgb StandIn(SystemColour colour) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,6 +55,9 @@ Rgb StandIn(SystemColour colour);
 // A fixed colour, a system colour, or (monostate) the toolkit's own for that kind of control.
 using Colour = std::variant<std::monostate, Rgb, SystemColour>;
 
+// The colour's red, green and blue: a system colour's stand-in; nothing for the toolkit's own.
+std::optional<Rgb> RgbOf(const Colour& colour);
+
 struct ControlDesign {
     ControlName name;
     ControlKind kind;
@@ -84,8 +88,13 @@ inline constexpr ControlName kCapacityBox{ControlArray::Text1, 1};
 inline constexpr ControlName kResultBoxes[] = {
     {ControlArray::Text2, 0}, {ControlArray::Text2, 1}, {ControlArray::Text2, 2}};
 
-// The window's default button, which Enter presses: "Calcola".
-inline constexpr ControlName kDefaultButton{ControlArray::Command1, 0};
+// The buttons: "Calcola", which is the window's default button, and "Exit".
+inline constexpr ControlName kCalcola{ControlArray::Command1, 0};
+inline constexpr ControlName kExit{ControlArray::Command1, 1};
+inline constexpr ControlName kDefaultButton = kCalcola;
+
+// The button Enter presses where `focus` has the focus: that push button, else the default one.
+ControlName EnterPresses(ControlName focus);
 
 // In creation order: Frame1 first, then each array's members from the highest index down.
 std::span<const ControlDesign> FrmMainControls();

@@ -1,7 +1,8 @@
 #include "ui/key_translation.h"
 
+#include <optional>
+
 #include "encoding/ansi_code_page.h"
-#include "input/ctrl_character.h"
 
 namespace brenvol::ui {
 namespace {
@@ -12,14 +13,29 @@ KeyDelivery Typed(std::u16string characters) {
     return {Kind::Characters, std::move(characters)};
 }
 
+// The character Ctrl with `key` types, as Windows delivers it: Ctrl+A to Ctrl+Z give 1 to 26,
+// Ctrl+[ Escape, Ctrl+\ 28, Ctrl+] 29, Ctrl+^ 30, Ctrl+_ 31, Ctrl+Backspace 127 and Ctrl+Enter a
+// line feed. Nothing for any other key: Ctrl with a digit or other punctuation types nothing, so
+// it neither beeps nor inserts. `key`: the character on the key, a letter in either case ('\b'
+// for Backspace, '\r' for Enter).
+std::optional<char16_t> CtrlCharacter(char32_t key) {
+    const char32_t upper = key >= U'a' && key <= U'z' ? key - U'a' + U'A' : key;
+    if (upper >= U'A' && upper <= U'_') {
+        return static_cast<char16_t>(upper - U'@');  // A-Z, [ \ ] ^ _: 1 to 31
+    }
+    switch (key) {
+        case U'\b':
+            return u'\x7F';
+        case U'\r':
+            return u'\n';
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
-KeyDelivery TranslateKey(ControlName focus, const KeyPress& key) {
-    if (DesignOf(focus).kind == ControlKind::Button) {
-        return key.key == KeyPress::Key::Enter && !key.alt && !key.meta
-                   ? KeyDelivery{Kind::PressButton, {}, focus}
-                   : KeyDelivery{Kind::ControlOwn};
-    }
+KeyDelivery TranslateKey(const KeyPress& key) {
     char32_t base = 0;
     switch (key.key) {
         case KeyPress::Key::Enter:
@@ -27,7 +43,7 @@ KeyDelivery TranslateKey(ControlName focus, const KeyPress& key) {
                 return {Kind::Nothing};
             }
             if (!key.ctrl) {
-                return {Kind::PressButton, {}, kDefaultButton};
+                return {Kind::PressButton, {}, EnterPresses(kCurrentBox)};
             }
             base = U'\r';
             break;
@@ -38,10 +54,9 @@ KeyDelivery TranslateKey(ControlName focus, const KeyPress& key) {
             return Typed(u"\x1B");
         case KeyPress::Key::Tab:
         case KeyPress::Key::Other:
-            return {Kind::ControlOwn};
+            return {Kind::BoxOwn};
         case KeyPress::Key::None:
-            return key.text.empty() ? KeyDelivery{Kind::ControlOwn}
-                                    : Typed(std::u16string(key.text));
+            return key.text.empty() ? KeyDelivery{Kind::BoxOwn} : Typed(std::u16string(key.text));
         case KeyPress::Key::Character:
             if (key.meta || (key.alt && !key.ctrl) || key.character == 0 ||
                 key.character > 0x10FFFF) {
@@ -53,11 +68,8 @@ KeyDelivery TranslateKey(ControlName focus, const KeyPress& key) {
     if (!key.ctrl || key.alt) {
         return Typed(encoding::Utf16(base));
     }
-    // Ctrl alone: a letter in either case gives its control code.
-    const char32_t upper = base >= U'a' && base <= U'z' ? base - U'a' + U'A' : base;
-    const auto ctrlled =
-        upper <= 0xFFFF ? input::CtrlCharacter(static_cast<char16_t>(upper)) : std::nullopt;
-    return ctrlled ? Typed(std::u16string(1, *ctrlled)) : KeyDelivery{Kind::Nothing};
+    const auto control = CtrlCharacter(base);
+    return control ? Typed(std::u16string(1, *control)) : KeyDelivery{Kind::Nothing};
 }
 
 }  // namespace brenvol::ui

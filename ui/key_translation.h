@@ -1,6 +1,6 @@
-// What Windows delivers to frmMain's window for a key pressed on one of its controls, for the
-// toolkits that deliver keys otherwise: the characters a text box receives, the push button that
-// Enter presses, the control's own handling, or nothing.
+// What Windows delivers to an input box of frmMain's window for a key pressed there, for the
+// toolkits that deliver keys otherwise: the characters the box receives, the push button that
+// Enter presses, the box's own handling, or nothing.
 //
 // The character comes from the key and its modifiers, not from the event's text, which differs
 // between platforms: Ctrl+A to Ctrl+Z are the control codes 1 to 26 everywhere, whatever the
@@ -28,8 +28,8 @@ struct KeyPress {
 
 struct KeyDelivery {
     enum class Kind {
-        ControlOwn,   // the control's own handling: moving, selecting, Tab, a button's keys
-        Nothing,      // the key must not reach the control
+        BoxOwn,       // the box's own handling: moving, selecting, Tab
+        Nothing,      // the key must not reach the box
         Characters,   // `characters`, as typed one by one
         PressButton,  // `button` is pressed
     };
@@ -39,8 +39,6 @@ struct KeyDelivery {
     bool operator==(const KeyDelivery&) const = default;
 };
 
-// `focus`: the control that has the focus. Enter presses the focused push button, else the
-// default button.
-KeyDelivery TranslateKey(ControlName focus, const KeyPress& key);
+KeyDelivery TranslateKey(const KeyPress& key);
 
 }  // namespace brenvol::ui

@@ -25,19 +25,10 @@ using ui::ControlDesign;
 using ui::ControlKind;
 using ui::ControlName;
 
-QColor ToQColor(ui::Rgb rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 // The colour a design names; invalid for the toolkit's own.
 QColor ToQColor(const ui::Colour& colour) {
-    if (const auto* rgb = std::get_if<ui::Rgb>(&colour)) {
-        return ToQColor(*rgb);
-    }
-    if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
-        return ToQColor(ui::StandIn(*system));
-    }
-    return QColor();
+    const auto rgb = ui::RgbOf(colour);
+    return rgb ? QColor(rgb->red, rgb->green, rgb->blue) : QColor();
 }
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -125,19 +116,6 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
         }
         case ControlKind::Button:
             return new QPushButton(caption, parent);
-    }
-    return nullptr;
-}
-
-// The "Paste" of a text box's standard context menu: by its standard object name where Qt gives
-// it one (Debian 12's Qt 6.4 gives none), else by its text in the user's language.
-QAction* PasteAction(const QMenu& menu) {
-    const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
-    for (QAction* action : menu.actions()) {
-        if (action->objectName() == QLatin1String("edit-paste") ||
-            action->text().startsWith(paste)) {
-            return action;
-        }
     }
     return nullptr;
 }
@@ -233,16 +211,16 @@ QWidget* FrmMainDialog::Control(ControlName name) const {
     return found != controls_.end() ? found->second : nullptr;
 }
 
-QLineEdit* FrmMainDialog::TextBox(ControlName name) const {
+QLineEdit* FrmMainDialog::Box(ControlName name) const {
     return qobject_cast<QLineEdit*>(Control(name));
 }
 
 std::u16string FrmMainDialog::Text(ControlName box) const {
-    return TextBox(box)->text().toStdU16String();
+    return Box(box)->text().toStdU16String();
 }
 
 void FrmMainDialog::SetText(ControlName box, std::u16string_view text) {
-    TextBox(box)->setText(ToQString(text));
+    Box(box)->setText(ToQString(text));
 }
 
 std::optional<ControlName> FrmMainDialog::Focus() const {
@@ -281,13 +259,24 @@ void FrmMainDialog::Type(int index, QLineEdit* box, const QString& text) {
 }
 
 void FrmMainDialog::ShowContextMenu(int index, QLineEdit* box, QPoint where) {
-    auto* menu = box->createStandardContextMenu();
-    if (QAction* paste = PasteAction(*menu)) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this,
-                [this, index, box] { Type(index, box, QApplication::clipboard()->text()); });
-    }
+    auto* menu = new QMenu(box);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's own texts for a box's menu, in the user's language where Qt's translations are there;
+    // no shortcut beside them, since Ctrl with a letter types its code in these boxes.
+    const auto add = [menu](const char* text, bool enabled, const auto& act) {
+        menu->addAction(QCoreApplication::translate("QLineEdit", text), act)->setEnabled(enabled);
+    };
+    const bool selected = box->hasSelectedText();
+    add("&Undo", box->isUndoAvailable(), [box] { box->undo(); });
+    add("&Redo", box->isRedoAvailable(), [box] { box->redo(); });
+    menu->addSeparator();
+    add("Cu&t", selected, [box] { box->cut(); });
+    add("&Copy", selected, [box] { box->copy(); });
+    add("&Paste", !QApplication::clipboard()->text().isEmpty(),
+        [this, index, box] { Type(index, box, QApplication::clipboard()->text()); });
+    add("Delete", selected, [box] { box->del(); });
+    menu->addSeparator();
+    add("Select All", !box->text().isEmpty(), [box] { box->selectAll(); });
     menu->popup(where);
 }
 
@@ -316,9 +305,8 @@ bool FrmMainDialog::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             const QString text = key->text();
-            const ui::KeyOutcome outcome =
-                form_.KeyDown({ControlArray::Text1, index}, ToKeyPress(*key, text));
-            if (!outcome.controlOwn) {
+            const ui::KeyOutcome outcome = form_.KeyDown(index, ToKeyPress(*key, text));
+            if (!outcome.boxOwn) {
                 if (!outcome.inserted.empty()) {
                     box->insert(ToQString(outcome.inserted));
                 }

@@ -1,8 +1,12 @@
 // frmMain on Qt Widgets: the window built from the design table, its events handed to the
-// toolkit-free frmMain, and what frmMain asks done. No behaviour of its own.
+// toolkit-free frmMain, and what frmMain asks done.
 //
-// Every character that reaches an input box, typed, pasted (context menu, Shift+Insert, middle
-// click), dropped or carried by a key event with no key, goes through the keystroke rule first.
+// What the face decides itself, because Qt would otherwise decide it otherwise: Escape does
+// nothing, where a QDialog would close and so end the program; a box's context menu is the
+// face's own, with Qt's entries, since Qt's would paste past the rule; Shift+F10 and the menu key
+// open it, which Qt's Wayland plugin does not. Every character that reaches an input box, typed,
+// pasted (the context menu, Shift+Insert and Qt's other paste keys, the middle button), dropped or
+// carried by a key event with no key, goes through frmMain first.
 #pragma once
 
 #include <QDialog>
@@ -44,7 +48,7 @@ private:
     // Connects a control's events to frmMain.
     void Wire(const ui::ControlDesign& design);
     QWidget* Control(ui::ControlName name) const;
-    QLineEdit* TextBox(ui::ControlName name) const;
+    QLineEdit* Box(ui::ControlName name) const;
     // Types `text` into `box`, Text1(index), as if each character were typed.
     void Type(int index, QLineEdit* box, const QString& text);
     // The box's context menu at `where`, its Paste through the rule.

@@ -56,9 +56,8 @@ std::optional<std::u16string> FrmMainPage::KeyDown(int index, std::u16string_vie
                       : key.size() == 1 || pair ? Key::Character
                                                 : Key::Other;
     const char32_t character = named == Key::Character ? encoding::CharacterAt(key, 0) : 0;
-    const ui::KeyOutcome outcome =
-        form_.KeyDown({ui::ControlArray::Text1, index}, {named, character, {}, ctrl, alt, meta});
-    return outcome.controlOwn ? std::nullopt : std::optional(outcome.inserted);
+    const ui::KeyOutcome outcome = form_.KeyDown(index, {named, character, {}, ctrl, alt, meta});
+    return outcome.boxOwn ? std::nullopt : std::optional(outcome.inserted);
 }
 
 std::u16string FrmMainPage::TextInserted(int index, std::u16string_view text) {

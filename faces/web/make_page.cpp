@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "encoding/utf8.h"
 #include "ui/frm_main_design.h"
 
 namespace {
@@ -23,17 +24,9 @@ using namespace brenvol::ui;
 // HTML text or attribute value, in UTF-8.
 std::string Html(std::u16string_view text) {
     std::string out;
-    for (char16_t c : text) {
-        if (c == u'&' || c == u'<' || c == u'>' || c == u'"') {
-            out += "&#" + std::to_string(c) + ";";
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-        } else {  // the captions hold no character beyond 16 bits
-            out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                    static_cast<char>(0x80 | (c & 0x3F))};
-        }
+    for (char c : brenvol::encoding::Utf8(text)) {
+        out += c == '&' || c == '<' || c == '>' || c == '"' ? "&#" + std::to_string(c) + ";"
+                                                            : std::string(1, c);
     }
     return out;
 }
@@ -44,16 +37,12 @@ int Px(int twips) {
 
 // A colour of the design as CSS; nothing for the browser's own.
 std::string Css(const char* property, const Colour& colour) {
-    Rgb rgb;
-    if (const auto* fixed = std::get_if<Rgb>(&colour)) {
-        rgb = *fixed;
-    } else if (const auto* system = std::get_if<SystemColour>(&colour)) {
-        rgb = StandIn(*system);
-    } else {
+    const auto rgb = RgbOf(colour);
+    if (!rgb) {
         return "";
     }
     char css[40];
-    std::snprintf(css, sizeof css, "%s:#%02x%02x%02x;", property, rgb.red, rgb.green, rgb.blue);
+    std::snprintf(css, sizeof css, "%s:#%02x%02x%02x;", property, rgb->red, rgb->green, rgb->blue);
     return css;
 }
 

@@ -13,11 +13,11 @@
 
 struct FakeNotifier : brenvol::settings::Notifier {
     struct Message {
-        std::u16string text, title;
-        int style;
+        std::u16string text;
+        brenvol::settings::MessageIcon icon;
     };
-    void ShowMessage(std::u16string_view text, std::u16string_view title, int style) override {
-        shown.push_back({std::u16string(text), std::u16string(title), style});
+    void Notify(std::u16string_view text, brenvol::settings::MessageIcon icon) override {
+        shown.push_back({std::u16string(text), icon});
     }
     std::vector<Message> shown;
 };
