@@ -11,6 +11,7 @@
 #include "faces/win32/frm_main_window.h"
 #include "regional/user_registry.h"
 #include "settings/memory_registry.h"
+#include "tools/window_controls_win32.h"
 
 namespace {
 
@@ -48,9 +49,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     brenvol::win32::FrmMainWindow window(registry,
                                          [] { return brenvol::calc::NumberFormat{u","}; });
     window.Show(SW_SHOWNORMAL);
-    const HWND current = GetFocus();
-    const HWND capacity = GetNextDlgTabItem(window.Handle(), current, FALSE);
-    const HWND calcola = FindWindowExW(window.Handle(), nullptr, L"Button", L"Calcola");
+    const HWND shown = brenvol::win32::FrmMainWindowOf(GetCurrentThreadId());
+    const HWND current = brenvol::win32::ControlOf(shown, brenvol::ui::kCurrentBox);
+    const HWND capacity = brenvol::win32::ControlOf(shown, brenvol::ui::kCapacityBox);
+    const HWND calcola = brenvol::win32::ControlOf(shown, brenvol::ui::kCalcola);
     const auto paste = [&] { SendMessageW(capacity, WM_PASTE, 0, 0); };
     const double digitsMs = BestMs(
         [&] {
@@ -82,7 +84,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                 kept.size());
     std::fflush(stdout);
     const HWND bare = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 100, 20,
-                                      window.Handle(), nullptr, nullptr, nullptr);
+                                      shown, nullptr, nullptr, nullptr);
     SendMessageW(bare, EM_SETLIMITTEXT, 0, 0);
     const double bareMs = BestMs(
         [] {},

@@ -4,6 +4,7 @@
 
 #include "encoding/ansi_code_page.h"
 #include "encoding/code_page_arguments.h"
+#include "encoding/wide_text.h"
 
 namespace brenvol::encoding {
 namespace {
@@ -13,10 +14,6 @@ static_assert(kNoBestFitChars == WC_NO_BEST_FIT_CHARS);
 // CP_ACP by its number, which the choice of arguments needs.
 UINT CodePage() {
     return GetACP();
-}
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
 }
 
 }  // namespace
@@ -57,7 +54,7 @@ std::u16string FromAnsi(std::string_view bytes) {
     }
     std::wstring wide(length, L'\0');
     MultiByteToWideChar(page, 0, bytes.data(), size, wide.data(), length);
-    return std::u16string(wide.begin(), wide.end());
+    return FromWide(wide);
 }
 
 std::string ToAnsi(std::u16string_view text) {

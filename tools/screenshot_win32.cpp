@@ -6,6 +6,7 @@
 
 #include "faces/win32/frm_main_window.h"
 #include "regional/user_registry.h"
+#include "tools/window_controls_win32.h"
 #include "tools/window_picture_win32.h"
 
 int main(int argc, char* argv[]) {
@@ -13,22 +14,17 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Uso: brenvol-screenshot FILE.bmp\n");
         return 64;
     }
-    using brenvol::ui::ControlArray;
     brenvol::settings::MemoryRegistry registry;
     brenvol::regional::SeedRegionalSettings(registry, u",");
     brenvol::win32::FrmMainWindow window(registry,
                                          [] { return brenvol::calc::NumberFormat{u","}; });
-    window.SetText({ControlArray::Text1, 0}, u"100");
-    window.SetText({ControlArray::Text1, 1}, u"700");
+    window.SetText(brenvol::ui::kCurrentBox, u"100");
+    window.SetText(brenvol::ui::kCapacityBox, u"700");
     window.Show(SW_SHOW);
-    const HWND calcola =
-        GetDlgItem(window.Handle(), brenvol::win32::ControlId({ControlArray::Command1, 0}));
-    SendMessageW(calcola, BM_CLICK, 0, 0);
-    const HWND current =
-        GetDlgItem(window.Handle(), brenvol::win32::ControlId({ControlArray::Text1, 0}));
+    const HWND shown = brenvol::win32::FrmMainWindowOf(GetCurrentThreadId());
+    SendMessageW(brenvol::win32::ControlOf(shown, brenvol::ui::kCalcola), BM_CLICK, 0, 0);
+    const HWND current = brenvol::win32::ControlOf(shown, brenvol::ui::kCurrentBox);
     SetFocus(current);
     SendMessageW(current, EM_SETSEL, 0, -1);
-    return brenvol::win32::WriteBmp(brenvol::win32::CaptureClientArea(window.Handle()), argv[1])
-               ? 0
-               : 1;
+    return brenvol::win32::WriteBmp(brenvol::win32::CaptureClientArea(shown), argv[1]) ? 0 : 1;
 }

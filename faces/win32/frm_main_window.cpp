@@ -4,11 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
+
+#include "encoding/wide_text.h"
+#include "faces/win32/clipboard_text.h"
 
 namespace brenvol::win32 {
 namespace {
 
+using encoding::Wide;
 using ui::ControlArray;
 using ui::ControlDesign;
 using ui::ControlKind;
@@ -20,18 +23,23 @@ constexpr int kIconResource = 1;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;  // fixed border, close box
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
+// The control ID of a control: GetDlgItem(window, ControlId(name)) finds it.
+int ControlId(ControlName name) {
+    const auto controls = ui::FrmMainControls();
+    return kFirstControlId + static_cast<int>(&ui::DesignOf(name) - controls.data());
 }
 
-COLORREF ToColorRef(const ui::Colour& colour, COLORREF fallback) {
-    if (const auto* rgb = std::get_if<ui::Rgb>(&colour)) {
-        return RGB(rgb->red, rgb->green, rgb->blue);
-    }
+COLORREF ColorRef(ui::Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+// The colour a design names: the user's own for a system colour; `fallback` for the toolkit's.
+COLORREF ColorRef(const ui::Colour& colour, COLORREF fallback) {
     if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
         return GetSysColor(static_cast<int>(*system));
     }
-    return fallback;
+    const auto rgb = ui::RgbOf(colour);
+    return rgb ? ColorRef(*rgb) : fallback;
 }
 
 DWORD AlignmentStyle(const ControlDesign& design) {
@@ -73,68 +81,53 @@ ControlClass ClassOf(const ControlDesign& design) {
     return {nullptr, 0, 0};
 }
 
-HFONT CreateArial(int dpi, int weight) {
+Font CreateArial(int dpi, int weight) {
     LOGFONTW font{};
     font.lfHeight = -static_cast<LONG>(std::lround(ui::kArialPoints * dpi / 72.0));
     font.lfWeight = weight;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     wcscpy_s(font.lfFaceName, L"Arial");
-    return CreateFontIndirectW(&font);
+    return Font(CreateFontIndirectW(&font));
 }
 
-HFONT CreateMessageFont(int dpi) {
+Font CreateMessageFont(int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return Font(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass)) {
-        return;
-    }
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
-                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass)) {
-        throw std::runtime_error("cannot register frmMain's window class");
-    }
+// Where a control lies in the window at `dpi`: controls within Frame1 from its corner, as its
+// children would be.
+RECT PlaceOf(const ControlDesign& design, int dpi) {
+    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
+    const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
+    const int left = design.inFrame ? frame.left + design.left : design.left;
+    const int top = design.inFrame ? frame.top + design.top : design.top;
+    return {px(left), px(top), px(left) + px(design.width), px(top) + px(design.height)};
+}
+
+SIZE FrameSize(int dpi) {
+    RECT frame{0, 0, ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi),
+               ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 }  // namespace
 
-int ControlId(ControlName name) {
-    const auto controls = ui::FrmMainControls();
-    return kFirstControlId + static_cast<int>(&ui::DesignOf(name) - controls.data());
-}
-
 FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat)
     : form_(*this, std::move(numberFormat)) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterWindowClass(instance, &WindowProc);
     // No input method in any control: none is made for each as it is created.
     ImmDisableIME(0);
     // Made at the system's DPI, the window's own unless it opens on another screen: every
     // control is made where it belongs, with its font, not moved there after.
     dpi_ = static_cast<int>(GetDpiForSystem());
     CreateFonts(dpi_);
-    const SIZE size = FrameSize(dpi_);
-    const std::wstring caption = Wide(ui::kFrmMainWindow.caption);
-    window_ = CreateWindowExW(kExStyle, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT,
-                              CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, this);
-    if (!window_) {
-        throw std::runtime_error("cannot create frmMain");
-    }
+    Create(kClassName, kIconResource, kStyle, kExStyle, Wide(ui::kFrmMainWindow.caption).c_str(),
+           FrameSize(dpi_));
     CreateControls();
     if (const int own = static_cast<int>(GetDpiForWindow(window_)); own != dpi_) {
         Place(own);
@@ -145,47 +138,20 @@ FrmMainWindow::FrmMainWindow(settings::RegistryApi& registry,
 
 FrmMainWindow::~FrmMainWindow() {
     if (IsWindow(window_)) {
-        DestroyWindow(window_);
-    }
-    DeleteFonts();
-    for (const auto& [colour, brush] : solidBrushes_) {
-        DeleteObject(brush);
+        DestroyWindow(window_);  // while the object still answers its messages
     }
 }
 
 void FrmMainWindow::CreateFonts(int dpi) {
-    DeleteFonts();
     regular_ = CreateArial(dpi, FW_NORMAL);
     bold_ = CreateArial(dpi, FW_BOLD);
     message_ = CreateMessageFont(dpi);
 }
 
-void FrmMainWindow::DeleteFonts() {
-    for (HFONT font : {regular_, bold_, message_}) {
-        DeleteObject(font);
-    }
-}
-
 HFONT FrmMainWindow::FontOf(const ControlDesign& design) const {
-    return design.font == ui::FontFace::Default ? message_
-           : design.font == ui::FontFace::Bold  ? bold_
-                                                : regular_;
-}
-
-RECT FrmMainWindow::PlaceOf(const ControlDesign& design, int dpi) {
-    const auto px = [dpi](int twips) { return ui::TwipsToPixels(twips, dpi); };
-    // Controls within Frame1 are placed from its corner, as its children would be.
-    const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
-    const int left = design.inFrame ? frame.left + design.left : design.left;
-    const int top = design.inFrame ? frame.top + design.top : design.top;
-    return {px(left), px(top), px(left) + px(design.width), px(top) + px(design.height)};
-}
-
-SIZE FrmMainWindow::FrameSize(int dpi) {
-    RECT frame{0, 0, ui::TwipsToPixels(ui::kFrmMainWindow.clientWidth, dpi),
-               ui::TwipsToPixels(ui::kFrmMainWindow.clientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    return design.font == ui::FontFace::Default ? message_.get()
+           : design.font == ui::FontFace::Bold  ? bold_.get()
+                                                : regular_.get();
 }
 
 void FrmMainWindow::FitClientArea() {
@@ -212,15 +178,14 @@ void FrmMainWindow::CreateControls() {
     for (ControlName name : ui::StackingOrder()) {
         const ControlDesign& design = ui::DesignOf(name);
         const ControlClass controlClass = ClassOf(design);
-        const std::wstring caption = Wide(design.caption);
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
         if (!design.enabled) {
             style = (style | WS_DISABLED) & ~WS_TABSTOP;
         }
         const RECT place = PlaceOf(design, dpi_);
         const HWND control = CreateWindowExW(
-            controlClass.exStyle, controlClass.name, caption.c_str(), style, place.left, place.top,
-            place.right - place.left, place.bottom - place.top, window_,
+            controlClass.exStyle, controlClass.name, Wide(design.caption).c_str(), style,
+            place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(name))), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design)), FALSE);
         const HWND previous = controls_.empty() ? nullptr : controls_.back().handle;
@@ -231,18 +196,15 @@ void FrmMainWindow::CreateControls() {
         controls_.push_back({&design, control});
         if (design.kind == ControlKind::TextBox) {
             // No length limit (0: the most the system allows), where the edit control's own
-            // would cut a paste at 32,767 characters without a word.
+            // would cut a paste at 32,767 characters without a word. Subclassed the classic way:
+            // the common controls' helpers would load comctl32.dll at every start.
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
-            // Subclassed the classic way: the common controls' helpers would load comctl32.dll
-            // at every start.
             SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-            editProc_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TextBoxProc)));
+            editProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoxProcedure)));
         }
         if (name.array == ControlArray::Text1) {
-            // Every character reaches the box through the keystroke rule: no input method
-            // composes text past it.
-            ImmAssociateContextEx(control, nullptr, 0);
+            ImmAssociateContextEx(control, nullptr, 0);  // no input method composes past the rule
         }
     }
 }
@@ -270,17 +232,6 @@ void FrmMainWindow::Show(int showCommand) {
     form_.Shown();
 }
 
-int FrmMainWindow::Run() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsWindow(window_) || !IsDialogMessageW(window_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
-}
-
 HWND FrmMainWindow::ControlHandle(ControlName name) const {
     return GetDlgItem(window_, ControlId(name));
 }
@@ -290,7 +241,7 @@ std::u16string FrmMainWindow::Text(ControlName box) const {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return std::u16string(text.begin(), text.end());
+    return encoding::FromWide(text);
 }
 
 void FrmMainWindow::SetText(ControlName box, std::u16string_view text) {
@@ -323,20 +274,19 @@ void FrmMainWindow::Close() {
     DestroyWindow(window_);
 }
 
-HBRUSH FrmMainWindow::Brush(const ui::Colour& colour) const {
+HBRUSH FrmMainWindow::Brush(const ui::Colour& colour) {
     if (const auto* system = std::get_if<ui::SystemColour>(&colour)) {
         return GetSysColorBrush(static_cast<int>(*system));
     }
-    const auto* rgb = std::get_if<ui::Rgb>(&colour);
+    const auto rgb = ui::RgbOf(colour);
     if (!rgb) {
         return nullptr;  // the toolkit's own
     }
-    const COLORREF fixed = RGB(rgb->red, rgb->green, rgb->blue);
-    HBRUSH& brush = solidBrushes_[fixed];
-    if (!brush) {
-        brush = CreateSolidBrush(fixed);
+    SolidBrush& brush = fixed_[ColorRef(*rgb)];
+    if (!brush.get()) {
+        brush = SolidBrush(CreateSolidBrush(ColorRef(*rgb)));
     }
-    return brush;
+    return brush.get();
 }
 
 const FrmMainWindow::Control* FrmMainWindow::Find(HWND handle) const {
@@ -345,87 +295,27 @@ const FrmMainWindow::Control* FrmMainWindow::Find(HWND handle) const {
     return handle && found != controls_.end() ? &*found : nullptr;
 }
 
-LRESULT FrmMainWindow::Colours(HDC dc, HWND handle) {
-    const Control* control = Find(handle);
-    if (!control) {
-        return 0;
-    }
-    const ControlDesign& design = *control->design;
-    SetTextColor(dc, ToColorRef(ui::TextColour(design), GetTextColor(dc)));
-    const HBRUSH brush = Brush(design.background);
-    if (!brush) {
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    SetBkColor(dc, ToColorRef(design.background, GetBkColor(dc)));
-    return reinterpret_cast<LRESULT>(brush);
-}
-
-LRESULT CALLBACK FrmMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-    // The window knows its object from its first message on, WM_NCCREATE.
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<FrmMainWindow*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->OnMessage(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
-}
-
 LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: {
-            const Control* control = Find(reinterpret_cast<HWND>(lParam));
-            if (control && control->design->kind == ControlKind::Button &&
-                HIWORD(wParam) == BN_CLICKED) {
-                form_.Command1_Click(control->design->name.index);
-            }
+        case WM_COMMAND:
+            OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;  // IDCANCEL, which Escape sends, among them: it does nothing
-        }
-        case DM_GETDEFID: {
-            // Enter presses the push button that has the focus, else "Calcola".
-            const HWND focus = GetFocus();
-            const bool onButton = focus && IsChild(window_, focus) &&
-                                  (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
-            const int id = onButton ? GetDlgCtrlID(focus) : ControlId(ui::kDefaultButton);
-            return MAKELRESULT(id, DC_HASDEFID);
-        }
+        case DM_GETDEFID:
+            return OnGetDefaultId();
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
-            return Colours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(window_, &client);
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            FillRect(dc, &client, Brush(ui::kFrmMainWindow.background));
-            // Frame1's inside has the frame's own background.
-            const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
-            RECT inside{};
-            GetWindowRect(ControlHandle(frame.name), &inside);
-            MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
-            FillRect(dc, &inside, Brush(frame.background));
+            return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_ERASEBKGND:
+            OnEraseBackground(reinterpret_cast<HDC>(wParam));
             return TRUE;
-        }
         case WM_ACTIVATE:
-            // Deactivated, the window remembers its focus and gets it back when reactivated.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                focusBeforeDeactivation_ = IsChild(window_, focus) ? focus : nullptr;
-            } else if (focusBeforeDeactivation_ && IsWindow(focusBeforeDeactivation_)) {
-                ::SetFocus(focusBeforeDeactivation_);
-                return 0;
-            }
-            break;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            Place(HIWORD(wParam));
+            return OnActivate(LOWORD(wParam) != WA_INACTIVE)
+                       ? 0
+                       : WindowBase::OnMessage(message, wParam, lParam);
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        }
         case WM_CLOSE:
             Close();
             return 0;
@@ -433,13 +323,71 @@ LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             NameBoxes();
             break;
         case WM_DESTROY:
-            names_.Clear();  // while the boxes are still there
-            PostQuitMessage(0);
+            OnDestroy();
             return 0;
         default:
             break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return WindowBase::OnMessage(message, wParam, lParam);
+}
+
+void FrmMainWindow::OnCommand(int notification, HWND from) {
+    const Control* control = Find(from);
+    if (control && control->design->kind == ControlKind::Button && notification == BN_CLICKED) {
+        form_.Command1_Click(control->design->name.index);
+    }
+}
+
+LRESULT FrmMainWindow::OnGetDefaultId() const {
+    const auto focus = Focus();
+    return MAKELRESULT(ControlId(ui::EnterPresses(focus.value_or(ui::kCurrentBox))), DC_HASDEFID);
+}
+
+LRESULT FrmMainWindow::OnControlColour(HDC dc, HWND from) {
+    const Control* control = Find(from);
+    if (!control) {
+        return 0;
+    }
+    const ControlDesign& design = *control->design;
+    SetTextColor(dc, ColorRef(ui::TextColour(design), GetTextColor(dc)));
+    const HBRUSH brush = Brush(design.background);
+    if (!brush) {
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    SetBkColor(dc, ColorRef(design.background, GetBkColor(dc)));
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+void FrmMainWindow::OnEraseBackground(HDC dc) {
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, Brush(ui::kFrmMainWindow.background));
+    // Frame1's inside has the frame's own background.
+    const ControlDesign& frame = ui::DesignOf({ControlArray::Frame1, 0});
+    RECT inside{};
+    GetWindowRect(ControlHandle(frame.name), &inside);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
+    FillRect(dc, &inside, Brush(frame.background));
+}
+
+bool FrmMainWindow::OnActivate(bool active) {
+    if (!active) {
+        form_.Deactivated();
+        return false;
+    }
+    form_.Activated();
+    return Focus().has_value();  // the focus is back in a control: not to the window itself
+}
+
+void FrmMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(dpi);
+}
+
+void FrmMainWindow::OnDestroy() {
+    names_.Clear();  // while the boxes are still there
+    PostQuitMessage(0);
 }
 
 void FrmMainWindow::NameBoxes() {
@@ -457,79 +405,52 @@ void FrmMainWindow::NameBoxes() {
     }
 }
 
-LRESULT CALLBACK FrmMainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK FrmMainWindow::BoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<FrmMainWindow*>(GetWindowLongPtrW(box, GWLP_USERDATA));
-    return self->TextBox(box, message, wParam, lParam);
+    return self->OnBoxMessage(box, message, wParam, lParam);
 }
 
-LRESULT FrmMainWindow::TextBox(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT FrmMainWindow::OnBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     const ControlName name = Find(box)->design->name;
     const bool input = name.array == ControlArray::Text1;
-    switch (message) {
-        case WM_CHAR:
-        case WM_IME_CHAR:  // composed where no input method should be: typed all the same
-            if (input) {
-                // The system key with a key types nothing, as in every face; Windows' shell takes
-                // most such chords for itself, and the rest would reach the box.
-                if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) {
-                    return 0;
-                }
-                const auto received =
-                    form_.TypedCharacter(name.index, static_cast<char16_t>(wParam));
-                return received ? CallWindowProcW(editProc_, box, WM_CHAR, *received, lParam) : 0;
-            }
-            break;
-        case WM_GETDLGCODE: {
-            // Ctrl+Enter types a line feed, which the box ignores, as in every face: the dialog
-            // manager would press the default button with it.
-            const auto* key = reinterpret_cast<const MSG*>(lParam);
-            if (input && key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN &&
-                GetKeyState(VK_CONTROL) < 0) {
-                return CallWindowProcW(editProc_, box, message, wParam, lParam) | DLGC_WANTMESSAGE;
-            }
-            break;
-        }
-        case WM_KEYDOWN:
-            // Shift+Insert pastes within the edit control itself, past WM_PASTE, whatever else is
-            // held: so it is pasted here, as WM_PASTE is.
-            if (!input || wParam != VK_INSERT || GetKeyState(VK_SHIFT) >= 0) {
-                break;
-            }
-            [[fallthrough]];
-        case WM_PASTE:
-            if (input) {
-                const std::wstring inserted = Wide(form_.TypedText(name.index, ClipboardText()));
-                if (!inserted.empty()) {
-                    SendMessageW(box, EM_REPLACESEL, TRUE,
-                                 reinterpret_cast<LPARAM>(inserted.c_str()));
-                }
-                return 0;
-            }
-            break;
-        case WM_GETOBJECT:
-            NameBoxes();
-            break;
-        default:
-            break;
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    const bool shift = GetKeyState(VK_SHIFT) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (input && (message == WM_CHAR || message == WM_IME_CHAR)) {
+        // Composed where no input method should be: typed all the same.
+        return OnBoxCharacter(box, name.index, wParam, lParam);
     }
-    return CallWindowProcW(editProc_, box, message, wParam, lParam);
+    if (input && message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN &&
+        key->wParam == VK_RETURN && ctrl) {
+        // Ctrl+Enter types a line feed, which the box ignores, as in every face: the dialog
+        // manager would press the default button with it.
+        return CallWindowProcW(editProcedure_, box, message, wParam, lParam) | DLGC_WANTMESSAGE;
+    }
+    // Shift+Insert pastes within the edit control itself, past WM_PASTE, whatever else is held.
+    if (input && (message == WM_PASTE || (message == WM_KEYDOWN && wParam == VK_INSERT && shift))) {
+        Paste(box, name.index);
+        return 0;
+    }
+    if (message == WM_GETOBJECT) {
+        NameBoxes();
+    }
+    return CallWindowProcW(editProcedure_, box, message, wParam, lParam);
 }
 
-std::u16string FrmMainWindow::ClipboardText() const {
-    std::u16string text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(window_)) {
-        return text;
+LRESULT FrmMainWindow::OnBoxCharacter(HWND box, int index, WPARAM character, LPARAM lParam) {
+    // The system key with a key types nothing, as in every face; Windows' shell takes most such
+    // chords for itself, and the rest would reach the box.
+    if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) {
+        return 0;
     }
-    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* block = static_cast<const char16_t*>(GlobalLock(data))) {
-            // Up to the terminator, and never past the block, which may have none.
-            const std::u16string_view all(block, GlobalSize(data) / sizeof(char16_t));
-            text = all.substr(0, all.find(u'\0'));
-            GlobalUnlock(data);
-        }
+    const auto received = form_.TypedCharacter(index, static_cast<char16_t>(character));
+    return received ? CallWindowProcW(editProcedure_, box, WM_CHAR, *received, lParam) : 0;
+}
+
+void FrmMainWindow::Paste(HWND box, int index) {
+    const std::wstring inserted = Wide(form_.TypedText(index, ClipboardText(window_)));
+    if (!inserted.empty()) {
+        SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
     }
-    CloseClipboard();
-    return text;
 }
 
 }  // namespace brenvol::win32

@@ -15,6 +15,7 @@
 #include "support/hands.h"
 #include "support/registry_doubles.h"
 #include "support/win32_imports.h"
+#include "tools/window_controls_win32.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -127,7 +128,7 @@ struct Hands {
     HWND Control(const std::string& name) const {
         for (const ui::ControlDesign& design : ui::FrmMainControls()) {
             if (ui::NameText(design.name) == name) {
-                return GetDlgItem(window, ControlId(design.name));
+                return ControlOf(window, design.name);
             }
         }
         return nullptr;
@@ -259,8 +260,8 @@ int main() {
             }
             window.emplace(registry, [] { return calc::NumberFormat{u","}; });
             window->Show(SW_SHOW);
-            SetForegroundWindow(window->Handle());
-            hands.window = window->Handle();
+            hands.window = win32::FrmMainWindowOf(GetCurrentThreadId());
+            SetForegroundWindow(hands.window);
             win32::beeps = 0;
             wanted = false;
             changed.notify_all();

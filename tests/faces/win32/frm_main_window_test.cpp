@@ -13,6 +13,7 @@
 #include "support/picture_diff.h"
 #include "support/registry_doubles.h"
 #include "support/win32_imports.h"
+#include "tools/window_controls_win32.h"
 #include "tools/window_picture_win32.h"
 
 namespace brenvol::win32 {
@@ -36,11 +37,10 @@ protected:
         window_.reset();
         window_.emplace(registry_, [] { return calc::NumberFormat{u","}; });
         window_->Show(SW_SHOW);
+        shown_ = FrmMainWindowOf(GetCurrentThreadId());
         beeps = 0;
     }
-    HWND Control(ui::ControlName name) const {
-        return GetDlgItem(window_->Handle(), ControlId(name));
-    }
+    HWND Control(ui::ControlName name) const { return ControlOf(shown_, name); }
     // Characters as a keyboard layout (message) delivers them where the focus is.
     static void Chars(std::u16string_view text, UINT message = WM_CHAR) {
         for (char16_t c : text) {
@@ -58,7 +58,7 @@ protected:
         window_->SetText({Text1, 1}, u"700");
         SendMessageW(Control({Command1, 0}), BM_CLICK, 0, 0);
         SetFocus(Control({Command1, 0}));
-        const RgbPicture got = CaptureClientArea(window_->Handle());
+        const RgbPicture got = CaptureClientArea(shown_);
         RgbPicture diff;
         const int differing = test::DifferingPixels(
             got, ReadBmp(BRENVOL_PICTURES "/" + name + ".bmp").value_or(RgbPicture{}), diff);
@@ -78,18 +78,19 @@ protected:
 
     settings::FaultyRegistry registry_;
     std::optional<FrmMainWindow> window_;
+    HWND shown_ = nullptr;
 };
 
 // At 96 dpi, and at 144 from the start or after a move to such a screen, where the window keeps
 // its design's size in inches.
 TEST_F(FrmMainWindowTest, LooksAsDesignedAtDpi96AndDpi144) {
     RECT suggested{10, 10, 400, 400}, client;
-    if (GetDpiForWindow(window_->Handle()) == 96) {
+    if (GetDpiForWindow(shown_) == 96) {
         ExpectPicture("frm_main_window");
-        SendMessageW(window_->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+        SendMessageW(shown_, WM_DPICHANGED, MAKEWPARAM(144, 144),
                      reinterpret_cast<LPARAM>(&suggested));
     }
-    GetClientRect(window_->Handle(), &client);
+    GetClientRect(shown_, &client);
     EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(330L, 261L));
     ExpectPicture("frm_main_window_144");
 }
@@ -142,7 +143,7 @@ const void* service = serviceMethods;
 TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
     std::multiset<std::wstring> labels;
     int over = 0;  // boxes and buttons over every label
-    for (HWND at = GetTopWindow(window_->Handle()); at; at = GetWindow(at, GW_HWNDNEXT)) {
+    for (HWND at = GetTopWindow(shown_); at; at = GetWindow(at, GW_HWNDNEXT)) {
         wchar_t text[64] = {}, kind[16] = {};
         GetClassNameW(at, kind, 16);
         GetWindowTextW(at, text, 64);
@@ -192,7 +193,7 @@ TEST_F(FrmMainWindowTest, CaptionsAreLabelsThatNameTheirBoxes) {
         5);
     EXPECT_EQ(references, 0);
     Open(u",");  // a client that asks the window first
-    SendMessageW(window_->Handle(), WM_GETOBJECT, 0, OBJID_CLIENT);
+    SendMessageW(shown_, WM_GETOBJECT, 0, OBJID_CLIENT);
     EXPECT_EQ(annotated[Control({Text1, 0})], current);
 }
 
@@ -222,7 +223,7 @@ TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
     COLORREF saved[4];
     std::transform(roles, roles + 4, saved, GetSysColor);
     SetSysColors(4, roles, changed);
-    const RgbPicture got = CaptureClientArea(window_->Handle());
+    const RgbPicture got = CaptureClientArea(shown_);
     SetSysColors(4, roles, saved);
     const POINT where[] = {{2, 150}, {9, 122}, {5, 6}, {140, 10}};
     for (int i = 0; i < 4; ++i) {
@@ -233,7 +234,7 @@ TEST_F(FrmMainWindowTest, FollowsTheSystemColours) {
 
 // A fixed border with a close box and no other. (Closing it: window_cases.txt.)
 TEST_F(FrmMainWindowTest, HasACloseBoxAlone) {
-    EXPECT_EQ(GetWindowLongW(window_->Handle(), GWL_STYLE) &
+    EXPECT_EQ(GetWindowLongW(shown_, GWL_STYLE) &
                   (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
               WS_SYSMENU);
 }
