@@ -1,5 +1,7 @@
-// Brenvol: starts the one window with the user's registry and runs until it closes.
+// Brenvol: starts the one window over the user's regional settings and runs until it closes.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "faces/qt/frm_main_dialog.h"
 #include "regional/number_format.h"
@@ -7,9 +9,17 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const auto registry =
-        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
-    brenvol::qt::FrmMainDialog window(*registry, brenvol::regional::UserNumberFormat);
+    // Qt's own texts, a box's context menu's among them, in the user's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    // No registry here: one in memory holds the separator of the user's locale.
+    brenvol::settings::MemoryRegistry registry;
+    brenvol::regional::SeedRegionalSettings(registry,
+                                            brenvol::regional::UserNumberFormat().decimalSeparator);
+    brenvol::qt::FrmMainDialog window(registry, brenvol::regional::UserNumberFormat);
     window.show();
     return app.exec();
 }

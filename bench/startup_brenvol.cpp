@@ -8,9 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const auto registry =
-        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
-    brenvol::qt::FrmMainDialog window(*registry, brenvol::regional::UserNumberFormat);
+    brenvol::settings::MemoryRegistry registry;
+    brenvol::regional::SeedRegionalSettings(registry,
+                                            brenvol::regional::UserNumberFormat().decimalSeparator);
+    brenvol::qt::FrmMainDialog window(registry, brenvol::regional::UserNumberFormat);
     brenvol::bench::FirstPaintProbe probe(window);
     window.show();
     return app.exec();

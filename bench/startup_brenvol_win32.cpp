@@ -2,12 +2,11 @@
 #include "faces/win32/frm_main_window.h"
 #include "first_paint_probe_win32.h"
 #include "regional/number_format.h"
-#include "regional/user_registry.h"
+#include "settings/windows_registry.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    const auto registry =
-        brenvol::regional::UserRegistry(brenvol::regional::UserNumberFormat().decimalSeparator);
-    brenvol::win32::FrmMainWindow window(*registry, brenvol::regional::UserNumberFormat);
+    brenvol::settings::WindowsRegistry registry;
+    brenvol::win32::FrmMainWindow window(registry, brenvol::regional::UserNumberFormat);
     window.Show(showCommand);
     brenvol::bench::ReportFirstPaint();
     return window.Run();

@@ -1,5 +1,3 @@
-// Apart from UserRegistry, so that a program on Windows, which reads the real registry, links no
-// in-memory one.
 #include "encoding/ansi_code_page.h"
 #include "regional/user_registry.h"
 #include "settings/decimal_separator.h"

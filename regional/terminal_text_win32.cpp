@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "encoding/ansi_code_page.h"
+#include "encoding/wide_text.h"
 #include "regional/terminal_text.h"
 
 namespace brenvol::regional {
@@ -13,7 +14,7 @@ std::u16string FromLocal8Bit(const char* text) {
 std::string ToLocal8Bit(std::u16string_view text) {
     // The console shows its own code page, which is not the ANSI one.
     const UINT codePage = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : CP_ACP;
-    const std::wstring wide(text.begin(), text.end());
+    const std::wstring wide = encoding::Wide(text);
     const int size = static_cast<int>(wide.size());
     const int length =
         WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);

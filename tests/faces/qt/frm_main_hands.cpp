@@ -111,7 +111,7 @@ struct Hands : QObject {
             QWidget* modal = QApplication::activeModalWidget();
             QWidget* popup = QApplication::activePopupWidget();
             return !window->isVisible() || (popup && popup->windowHandle()->isExposed()) ||
-                   (!popup && (modal ? modal : window)->isActiveWindow());
+                   (!popup && QApplication::activeWindow() == (modal ? modal : window));
         })) {
             QThread::msleep(1);
         }
@@ -203,7 +203,8 @@ struct Hands : QObject {
                 boxes[i++] = closed ? u"" : text.toStdU16String();
             }
             QWidget* focus = QApplication::focusWidget();
-            const bool ours = focus && focus->window() == window && window->isActiveWindow();
+            const bool ours =
+                focus && focus->window() == window && QApplication::activeWindow() == window;
             std::string icon;
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 warning = (box->windowTitle() + ": " + box->text()).toStdU16String();
