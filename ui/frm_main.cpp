@@ -106,8 +106,8 @@ std::optional<char16_t> frmMain::TypedCharacter(int index, char16_t typed) {
 }
 
 std::u16string frmMain::TypedText(int index, std::u16string_view text) {
-    // However much of it the rule refuses, the text beeps once: a beep a character would hold
-    // the window up for as long as a million beeps take.
+    // One beep for all the rule refuses of the text: a beep for each refused character of a
+    // long paste would hold the window up for as long as all those beeps take.
     bool refused = false;
     std::u16string inserted;
     for (std::size_t i = 0; i < text.size(); ++i) {

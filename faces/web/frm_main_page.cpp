@@ -23,7 +23,8 @@ EM_JS(void, PageShowMessage, (const char16_t* text, const char16_t* title, const
 EM_JS(void, PageBeep, (), { Module.page.beep(); });
 EM_JS(void, PageClose, (), { Module.page.close(); });
 
-std::u16string Taken(char16_t* text) {
+// A text the script made in memory of its own: copied, and the memory freed.
+std::u16string TakeOver(char16_t* text) {
     std::u16string taken(text);
     std::free(text);
     return taken;
@@ -69,7 +70,7 @@ void FrmMainPage::Click(int index) {
 }
 
 std::u16string FrmMainPage::Text(ui::ControlName box) const {
-    return Taken(PageText(NameOf(box).c_str()));
+    return TakeOver(PageText(NameOf(box).c_str()));
 }
 
 void FrmMainPage::SetText(ui::ControlName box, std::u16string_view text) {
@@ -77,7 +78,7 @@ void FrmMainPage::SetText(ui::ControlName box, std::u16string_view text) {
 }
 
 std::optional<ui::ControlName> FrmMainPage::Focus() const {
-    const std::u16string focused = Taken(PageFocus());
+    const std::u16string focused = TakeOver(PageFocus());
     for (const ui::ControlDesign& design : ui::FrmMainControls()) {
         if (NameOf(design.name) == focused) {
             return design.name;

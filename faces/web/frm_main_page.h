@@ -1,9 +1,13 @@
 // frmMain in a web page. The page's elements are the controls, made from the design table when
 // the page was built (make_page.cpp) and named as they are; the page's script (page.js) does what
-// frmMain asks of the window and brings the page's events here. No behaviour of its own.
+// frmMain asks of the window and brings the page's events here.
 //
-// Every character that reaches an input box, typed, pasted, dropped or composed, goes through
-// the keystroke rule first.
+// What the page decides itself, because a browser makes it the page's job: the decimal separator
+// comes from the browser's languages; what is typed, moved or pressed before the WebAssembly is
+// ready waits for it; a press on what takes no focus leaves the focus where it is; the message
+// box is a dialog of the page's and the beep a tone; "Exit" hides the window where the browser
+// keeps the tab open. Every character that reaches an input box, typed, pasted, dropped or
+// composed, goes through frmMain first.
 #pragma once
 
 #include <optional>

@@ -63,7 +63,8 @@ function withText(text, f) {
     }
 }
 
-const boxIndex = (box) => Number(box.id.match(/\((\d+)\)/)[1]);
+// The index of a control of an array: 1 for Text1(1).
+const controlIndex = (control) => Number(control.id.match(/\((\d+)\)/)[1]);
 
 // Puts what the rule let through where the box's selection is, as typing would. When the rule
 // let nothing through, the box is left as it was, selection included.
@@ -74,13 +75,13 @@ function put(box, received) {
 // What the rule lets into `box` of `text`, put in.
 function insert(box, text) {
     put(box, withText(text, (at) =>
-        Module.UTF16ToString(Module._brenvol_text_inserted(boxIndex(box), at))));
+        Module.UTF16ToString(Module._brenvol_text_inserted(controlIndex(box), at))));
 }
 
 // A key pressed in `box`: false when the browser is to act on it; else what it types has been
 // put in.
 function keyDown(box, key, modifiers) {
-    const typed = withText(key, (at) => Module._brenvol_key(boxIndex(box), at, modifiers));
+    const typed = withText(key, (at) => Module._brenvol_key(controlIndex(box), at, modifiers));
     if (typed) put(box, Module.UTF16ToString(typed));
     return typed !== 0;
 }
@@ -109,7 +110,7 @@ function move(box, key, shift) {
 }
 
 function replay([target, kind, value, modifiers]) {
-    if (kind === 'click') return Module._brenvol_click(boxIndex(target));
+    if (kind === 'click') return Module._brenvol_click(controlIndex(target));
     target.focus();
     if (kind === 'text') {
         insert(target, value);
@@ -248,7 +249,7 @@ var Module = {
     page,
     onRuntimeInitialized() {
         client().querySelectorAll('button').forEach((button) => {
-            button.addEventListener('click', () => Module._brenvol_click(boxIndex(button)));
+            button.addEventListener('click', () => Module._brenvol_click(controlIndex(button)));
         });
         const focused = page.focus();
         const languages = navigator.languages?.length ? navigator.languages : [navigator.language];
