@@ -172,22 +172,11 @@ void FrmMainWindow::FitClientArea() {
 }
 
 void FrmMainWindow::CreateControls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     // In stacking order, each made beneath those before it: so Windows stacks them, and the
     // dialog manager tabs through them, as the design wants.
     for (ControlName name : ui::StackingOrder()) {
         const ControlDesign& design = ui::DesignOf(name);
-        const ControlClass controlClass = ClassOf(design);
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
-        if (!design.enabled) {
-            style = (style | WS_DISABLED) & ~WS_TABSTOP;
-        }
-        const RECT place = PlaceOf(design, dpi_);
-        const HWND control = CreateWindowExW(
-            controlClass.exStyle, controlClass.name, Wide(design.caption).c_str(), style,
-            place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(name))), instance, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design)), FALSE);
+        const HWND control = CreateControl(design);
         const HWND previous = controls_.empty() ? nullptr : controls_.back().handle;
         if (GetWindow(control, GW_HWNDPREV) != previous) {
             SetWindowPos(control, previous ? previous : HWND_TOP, 0, 0, 0, 0,
@@ -207,6 +196,22 @@ void FrmMainWindow::CreateControls() {
             ImmAssociateContextEx(control, nullptr, 0);  // no input method composes past the rule
         }
     }
+}
+
+HWND FrmMainWindow::CreateControl(const ControlDesign& design) const {
+    const ControlClass controlClass = ClassOf(design);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | controlClass.style;
+    if (!design.enabled) {
+        style = (style | WS_DISABLED) & ~WS_TABSTOP;
+    }
+    const RECT place = PlaceOf(design, dpi_);
+    const HWND control = CreateWindowExW(
+        controlClass.exStyle, controlClass.name, Wide(design.caption).c_str(), style, place.left,
+        place.top, place.right - place.left, place.bottom - place.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design.name))),
+        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design)), FALSE);
+    return control;
 }
 
 void FrmMainWindow::Place(int dpi) {
@@ -298,8 +303,7 @@ const FrmMainWindow::Control* FrmMainWindow::Find(HWND handle) const {
 LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;  // IDCANCEL, which Escape sends, among them: it does nothing
+            return OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         case DM_GETDEFID:
             return OnGetDefaultId();
         case WM_CTLCOLORSTATIC:
@@ -307,15 +311,13 @@ LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_ERASEBKGND:
-            OnEraseBackground(reinterpret_cast<HDC>(wParam));
-            return TRUE;
+            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
         case WM_ACTIVATE:
             return OnActivate(LOWORD(wParam) != WA_INACTIVE)
                        ? 0
                        : WindowBase::OnMessage(message, wParam, lParam);
         case WM_DPICHANGED:
-            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
+            return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         case WM_CLOSE:
             Close();
             return 0;
@@ -323,19 +325,17 @@ LRESULT FrmMainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             NameBoxes();
             break;
         case WM_DESTROY:
-            OnDestroy();
-            return 0;
-        default:
-            break;
+            return OnDestroy();
     }
     return WindowBase::OnMessage(message, wParam, lParam);
 }
 
-void FrmMainWindow::OnCommand(int notification, HWND from) {
+LRESULT FrmMainWindow::OnCommand(int notification, HWND from) {
     const Control* control = Find(from);
     if (control && control->design->kind == ControlKind::Button && notification == BN_CLICKED) {
         form_.Command1_Click(control->design->name.index);
     }
+    return 0;  // IDCANCEL, which Escape sends, among the rest: it does nothing
 }
 
 LRESULT FrmMainWindow::OnGetDefaultId() const {
@@ -358,7 +358,7 @@ LRESULT FrmMainWindow::OnControlColour(HDC dc, HWND from) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
-void FrmMainWindow::OnEraseBackground(HDC dc) {
+LRESULT FrmMainWindow::OnEraseBackground(HDC dc) {
     RECT client;
     GetClientRect(window_, &client);
     FillRect(dc, &client, Brush(ui::kFrmMainWindow.background));
@@ -368,6 +368,7 @@ void FrmMainWindow::OnEraseBackground(HDC dc) {
     GetWindowRect(ControlHandle(frame.name), &inside);
     MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&inside), 2);
     FillRect(dc, &inside, Brush(frame.background));
+    return TRUE;
 }
 
 bool FrmMainWindow::OnActivate(bool active) {
@@ -379,15 +380,17 @@ bool FrmMainWindow::OnActivate(bool active) {
     return Focus().has_value();  // the focus is back in a control: not to the window itself
 }
 
-void FrmMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+LRESULT FrmMainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Place(dpi);
+    return 0;
 }
 
-void FrmMainWindow::OnDestroy() {
+LRESULT FrmMainWindow::OnDestroy() {
     names_.Clear();  // while the boxes are still there
     PostQuitMessage(0);
+    return 0;
 }
 
 void FrmMainWindow::NameBoxes() {

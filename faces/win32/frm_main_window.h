@@ -51,13 +51,14 @@ private:
     };
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(int notification, HWND from);
+    LRESULT OnCommand(int notification, HWND from);
     LRESULT OnGetDefaultId() const;
     LRESULT OnControlColour(HDC dc, HWND from);
-    void OnEraseBackground(HDC dc);
+    LRESULT OnEraseBackground(HDC dc);
+    // Whether the focus went back to a control, so that the window need not take it.
     bool OnActivate(bool active);
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    void OnDestroy();
+    LRESULT OnDpiChanged(int dpi, const RECT& suggested);
+    LRESULT OnDestroy();
 
     static LRESULT CALLBACK BoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnBoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +68,7 @@ private:
     void NameBoxes();
 
     void CreateControls();
+    HWND CreateControl(const ui::ControlDesign& design) const;
     // Sizes the window and places the controls and their fonts for `dpi`.
     void Place(int dpi);
     void FitClientArea();
