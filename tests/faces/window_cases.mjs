@@ -62,11 +62,18 @@ export function runCases(face, hands) {
 if (process.argv[1] === new URL(import.meta.url).pathname) {
     const [face, ...program] = process.argv.slice(2);
     const hands = spawn(program[0], program.slice(1), { stdio: ['pipe', 'pipe', 'inherit'] });
+    hands.stdin.on('error', () => {});  // hands that have gone: each ask after fails by itself
     const answers = createInterface({ input: hands.stdout })[Symbol.asyncIterator]();
+    // Hands that give no answer for a minute are stuck: they go, and every case after fails at
+    // once rather than wait its turn.
     const ask = async (command) => {
         hands.stdin.write(`${command}\n`);
-        const { value } = await answers.next();
-        assert.ok(value !== undefined, `${program[0]} ended at: ${command}`);
+        let stuck;
+        const { value } = await Promise.race([answers.next(), new Promise((resolve) => {
+            stuck = setTimeout(() => { hands.kill(); resolve({}); }, 60000);
+        })]);
+        clearTimeout(stuck);
+        assert.ok(value !== undefined, `${program[0]} gave no answer to: ${command}`);
         return value;
     };
     const hex = (value) => [...Array(value.length).keys()]
