@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# check_msi.sh BUILD VERSION SCRATCH: makes the Windows Installer package and the zip of the
-# Windows build BUILD in SCRATCH, and installs, upgrades and removes the package under Wine, in a
-# Wine prefix of its own there, as an administrator would, quietly: every file where it belongs
+# check_windows_packages.sh BUILD VERSION SCRATCH: makes the zip and the Windows Installer
+# package of the Windows build BUILD in SCRATCH. The zip holds the two programs, the licence and a
+# read-me that names the version. The package is installed, upgraded and removed under Wine, in
+# a Wine prefix of its own there, as an administrator would, quietly: every file where it belongs
 # with the zip's bytes, the Start menu's shortcut starting the window, the entry of Apps &
 # features, one entry after an upgrade to a later version, and nothing left after removal. The X
 # server whose folder is BRENVOL_XVFB_DIR (scripts/xvfb.sh) shows the window.
 set -euo pipefail
 build=$1 version=$2 scratch=$3
-fail() { echo "check_msi: $*" >&2; exit 1; }
+fail() { echo "check_windows_packages: $*" >&2; exit 1; }
 rm -rf "$scratch" && mkdir -p "$scratch"
 cd "$scratch"
 # Stripped with one time stamp in the programs' headers, as the packages' presets strip them.
 SOURCE_DATE_EPOCH=1796601600 cpack -G "External;ZIP" --config "$build/CPackConfig.cmake" \
     -B "$scratch" >cpack.log 2>&1 ||
     fail "cpack failed: $(cat cpack.log)"
-msi=$scratch/brenvol-$version-x64.msi
+msi=$scratch/brenvol-$version-x64.msi zip=brenvol-$version-windows-x86_64
 [ -f "$msi" ] || fail "no brenvol-$version-x64.msi"
+mkdir unzipped && (cd unzipped && cmake -E tar xf "../$zip.zip")
+[ "$(cd unzipped && find . -type f | sort | tr '\n' ' ')" = \
+    "./$zip/LICENSE.txt ./$zip/README.txt ./$zip/brenvol-cli.exe ./$zip/brenvol.exe " ] ||
+    fail "the zip holds $(cd unzipped && find . -type f | sort | tr '\n' ' ')"
+grep -q "Brenvol $version for Windows" "unzipped/$zip/README.txt" || fail "the read-me names no version"
 echo "the package: $(stat -c %s "$msi") bytes"
 
 # What Windows reads of the package itself, whatever Wine makes of it: per machine, so that the
@@ -51,9 +57,8 @@ entries() {
 value() { wine reg query "$uninstall\\$1" /v "$2" 2>/dev/null | awk -v name="$2" '$1 == name { $1 = $2 = ""; sub(/^ +/, ""); print }' | tr -d '\r'; }
 
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i failed"
-mkdir zip && (cd zip && cmake -E tar xf "../brenvol-$version-windows-x86_64.zip")
 for file in brenvol.exe brenvol-cli.exe README.txt LICENSE.txt; do
-    cmp -s "$installed/$file" "zip/brenvol-$version-windows-x86_64/$file" ||
+    cmp -s "$installed/$file" "unzipped/$zip/$file" ||
         fail "$file is not installed with the zip's bytes"
 done
 for program in brenvol.exe brenvol-cli.exe; do
