@@ -27,6 +27,7 @@ public:
     void SetFocus(ui::ControlName) override {}
     void ShowMessage(std::u16string_view, std::u16string_view, ui::MessageIcon) override {}
     void Beep() override { ++beeps; }
+    void Announce(std::u16string_view) override {}
     void Close() override {}
     std::map<std::string, std::u16string> texts;
     int beeps = 0;

@@ -11,6 +11,16 @@ namespace {
 
 constexpr std::u16string_view kWarningTitle = u"Attenzione";
 
+// "14 Ore 0 Minuti 0 Secondi": each result and the caption under which it shows.
+std::u16string Spoken(const std::u16string (&results)[3]) {
+    std::u16string spoken;
+    for (int i = 0; i < 3; ++i) {
+        spoken += (i == 0 ? u"" : u" ") + results[i] + u" " +
+                  std::u16string(DesignOf(CaptionOf(kResultBoxes[i])).caption);
+    }
+    return spoken;
+}
+
 }  // namespace
 
 frmMain::frmMain(FrmMainFace& face, NumberFormatSource numberFormat)
@@ -44,9 +54,11 @@ void frmMain::Command1_Click(int index) {
         const auto outcome =
             calc::Calculate(face_.Text(kCurrentBox), face_.Text(kCapacityBox), numberFormat_());
         if (const auto* results = std::get_if<calc::Results>(&outcome)) {
-            face_.SetText(kResultBoxes[0], results->hours);
-            face_.SetText(kResultBoxes[1], results->minutes);
-            face_.SetText(kResultBoxes[2], results->seconds);
+            const std::u16string shown[] = {results->hours, results->minutes, results->seconds};
+            for (int i = 0; i < 3; ++i) {
+                face_.SetText(kResultBoxes[i], shown[i]);
+            }
+            face_.Announce(Spoken(shown));
         } else {
             // A failure gets the rejection's warning too: silence would leave the user
             // without an answer.

@@ -7,7 +7,8 @@
 // the face's controls; frmMain keeps the decimal separator, read once when the window loads,
 // and the control that had the focus when the window last lost the keyboard. "Calcola" hands the
 // two input texts to the calculation and writes its three results, or shows its warning and
-// leaves the result boxes as they were.
+// leaves the result boxes as they were. The results are also said to screen readers, each with
+// its caption, since the result boxes never take the focus.
 #pragma once
 
 #include <cstdint>
@@ -28,7 +29,7 @@ namespace brenvol::ui {
 using settings::MessageIcon;
 
 // What frmMain needs of a window: its boxes' texts, the focus, a modal message box, the beep,
-// closing.
+// a message for screen readers, closing.
 class FrmMainFace {
 public:
     virtual ~FrmMainFace() = default;
@@ -42,6 +43,9 @@ public:
     virtual void ShowMessage(std::u16string_view text, std::u16string_view title,
                              MessageIcon icon) = 0;
     virtual void Beep() = 0;
+    // Has screen readers say `text` now, as news that moves no focus: the platform's own means
+    // for a message that is not a focus change.
+    virtual void Announce(std::u16string_view text) = 0;
     // Closes the window, which ends the program.
     virtual void Close() = 0;
 };

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "faces/qt/announcement.h"
 #include "faces/qt/message_box.h"
 #include "faces/qt/qt_text.h"
 
@@ -124,7 +125,9 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
 
 FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)
-    : QDialog(parent), form_(*this, std::move(numberFormat)) {
+    : QDialog(parent),
+      announcement_(new Announcement(this)),
+      form_(*this, std::move(numberFormat)) {
     CreateControls();
     form_.Form_Load(registry);
 }
@@ -245,6 +248,10 @@ void FrmMainDialog::ShowMessage(std::u16string_view text, std::u16string_view ti
 
 void FrmMainDialog::Beep() {
     QApplication::beep();
+}
+
+void FrmMainDialog::Announce(std::u16string_view text) {
+    announcement_->Say(text);
 }
 
 void FrmMainDialog::Close() {

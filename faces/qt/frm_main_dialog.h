@@ -4,9 +4,10 @@
 // What the face decides itself, because Qt would otherwise decide it otherwise: Escape does
 // nothing, where a QDialog would close and so end the program; a box's context menu is the
 // face's own, with Qt's entries, since Qt's would paste past the rule; Shift+F10 and the menu key
-// open it, which Qt's Wayland plugin does not. Every character that reaches an input box, typed,
-// pasted (the context menu, Shift+Insert and Qt's other paste keys, the middle button), dropped or
-// carried by a key event with no key, goes through frmMain first.
+// open it, which Qt's Wayland plugin does not; the results reach screen readers as an unseen
+// notification, since Qt 6.4 has no announcement of its own. Every character that reaches an input
+// box, typed, pasted (the context menu, Shift+Insert and Qt's other paste keys, the middle
+// button), dropped or carried by a key event with no key, goes through frmMain first.
 #pragma once
 
 #include <QDialog>
@@ -20,6 +21,8 @@
 class QLineEdit;
 
 namespace brenvol::qt {
+
+class Announcement;
 
 class FrmMainDialog : public QDialog, public ui::FrmMainFace {
     Q_OBJECT
@@ -36,6 +39,7 @@ public:
     void ShowMessage(std::u16string_view text, std::u16string_view title,
                      ui::MessageIcon icon) override;
     void Beep() override;
+    void Announce(std::u16string_view text) override;
     void Close() override;
 
 protected:
@@ -56,6 +60,7 @@ private:
 
     std::vector<std::pair<ui::ControlName, QWidget*>> controls_;
     std::vector<std::pair<int, QLineEdit*>> text1_;  // by index
+    Announcement* announcement_;
     ui::frmMain form_;
 };
 

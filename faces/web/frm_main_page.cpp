@@ -21,6 +21,7 @@ EM_JS(void, PageSetFocus, (const char16_t* name), { Module.page.setFocus(UTF16To
 EM_JS(void, PageShowMessage, (const char16_t* text, const char16_t* title, const char* icon),
       { Module.page.showMessage(UTF16ToString(text), UTF16ToString(title), UTF8ToString(icon)); });
 EM_JS(void, PageBeep, (), { Module.page.beep(); });
+EM_JS(void, PageAnnounce, (const char16_t* text), { Module.page.announce(UTF16ToString(text)); });
 EM_JS(void, PageClose, (), { Module.page.close(); });
 
 // A text the script made in memory of its own: copied, and the memory freed.
@@ -99,6 +100,10 @@ void FrmMainPage::ShowMessage(std::u16string_view text, std::u16string_view titl
 
 void FrmMainPage::Beep() {
     PageBeep();
+}
+
+void FrmMainPage::Announce(std::u16string_view text) {
+    PageAnnounce(std::u16string(text).c_str());
 }
 
 void FrmMainPage::Close() {

@@ -43,6 +43,7 @@ public:
     void ShowMessage(std::u16string_view text, std::u16string_view title,
                      ui::MessageIcon icon) override;
     void Beep() override;
+    void Announce(std::u16string_view text) override;
     void Close() override;
 
 private:

@@ -28,6 +28,12 @@ const page = {
         dialog.setAttribute('role', error ? 'alertdialog' : 'dialog');
         dialog.showModal();
     },
+    // The live region's news: spoken when it changes, so the same news twice differs by a space
+    // a screen reader does not say.
+    announce(text) {
+        const said = byName('said');
+        said.textContent = said.textContent === text ? `${text}\u00a0` : text;
+    },
     beep() {
         audio ??= new AudioContext();
         const tone = audio.createOscillator(), volume = audio.createGain(), now = audio.currentTime;

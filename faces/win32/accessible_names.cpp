@@ -1,5 +1,7 @@
 #include "faces/win32/accessible_names.h"
 
+#include "faces/win32/system_library.h"
+
 namespace brenvol::win32 {
 namespace {
 
@@ -10,19 +12,9 @@ struct ComFunctions {
     decltype(&CoUninitialize) uninitialize = nullptr;
 };
 
-template <typename Function>
-Function* Find(HMODULE module, const char* name) {
-    // Through the one function type that casts to any other without a warning.
-    return module ? reinterpret_cast<Function*>(
-                        reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-                  : nullptr;
-}
-
 const ComFunctions& Com() {
     static const ComFunctions functions = [] {
-        // From System32 alone, whatever the process's search path: a DLL of the same name
-        // beside the program is never loaded.
-        const HMODULE ole32 = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const HMODULE ole32 = LoadSystemLibrary(L"ole32.dll");
         return ComFunctions{Find<decltype(CoInitializeEx)>(ole32, "CoInitializeEx"),
                             Find<decltype(CoCreateInstance)>(ole32, "CoCreateInstance"),
                             Find<decltype(CoUninitialize)>(ole32, "CoUninitialize")};

@@ -7,6 +7,7 @@
 
 #include "encoding/wide_text.h"
 #include "faces/win32/clipboard_text.h"
+#include "faces/win32/ui_automation_notification.h"
 
 namespace brenvol::win32 {
 namespace {
@@ -273,6 +274,10 @@ void FrmMainWindow::ShowMessage(std::u16string_view text, std::u16string_view ti
 
 void FrmMainWindow::Beep() {
     MessageBeep(MB_OK);
+}
+
+void FrmMainWindow::Announce(std::u16string_view text) {
+    RaiseNotification(window_, text);
 }
 
 void FrmMainWindow::Close() {

@@ -8,7 +8,8 @@
 // presses and the focus to give back, both of which frmMain decides. Every character that reaches
 // an input box, typed (WM_CHAR, with the system key held or not) or pasted (WM_PASTE, and
 // Shift+Insert, which the edit control pastes with past WM_PASTE), goes through frmMain first,
-// and no input method composes text in the boxes.
+// and no input method composes text in the boxes. The results reach screen readers as a UI
+// Automation notification, the one means Windows documents for news that moves no focus.
 #pragma once
 
 #include <windows.h>
@@ -42,6 +43,7 @@ public:
     void ShowMessage(std::u16string_view text, std::u16string_view title,
                      ui::MessageIcon icon) override;
     void Beep() override;
+    void Announce(std::u16string_view text) override;
     void Close() override;
 
 private:

@@ -35,9 +35,11 @@ function readCases() {
                 if (name === 'Text2') c.want.boxes.splice(2, 3, ...text(value).split(' '));
                 else if (BOXES.includes(name)) c.want.boxes[BOXES.indexOf(name)] = text(value);
                 else if (name === 'closed') c.want.closed = true;
-                else c.want[name] = name === 'beeps' ? Number(value) : name === 'warning' ? text(value) : value;
+                else c.want[name] = name === 'beeps' ? Number(value) : /^(warning|said)$/.test(name) ? text(value) : value;
             }
             c.want.focus ||= c.want.closed || c.want.warning ? 'none' : 'Text1(0)';
+            const [hours, minutes, seconds] = c.want.boxes.slice(2);
+            c.want.said ??= hours ? `${hours} Ore ${minutes} Minuti ${seconds} Secondi` : '';
         } else if (word === 'not') {
             c.leftOut.push([rest[0].slice(0, -1), line.slice(line.indexOf(':') + 1).trim()]);
         }

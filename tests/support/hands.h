@@ -47,10 +47,11 @@ inline void Answer(const std::string& line) {
 }
 
 // The window's state as JSON: the five boxes, the beeps, the control with the focus ("none" when
-// it is elsewhere), the warning's "title: text" and icon ("" when none shows), and whether the
-// window is closed.
+// it is elsewhere), the warning's "title: text" and icon ("" when none shows), whether the
+// window is closed, and what it last told screen readers.
 inline std::string StateJson(const std::u16string (&boxes)[5], int beeps, const std::string& focus,
-                             const std::u16string& warning, const std::string& icon, bool closed) {
+                             const std::u16string& warning, const std::string& icon, bool closed,
+                             const std::u16string& said) {
     const auto quoted = [](std::u16string_view text) {
         std::string json = "\"";
         for (char16_t c : text) {
@@ -67,7 +68,7 @@ inline std::string StateJson(const std::u16string (&boxes)[5], int beeps, const 
     }
     return json + ",\"beeps\":" + std::to_string(beeps) + ",\"focus\":\"" + focus +
            "\",\"warning\":" + quoted(warning) + ",\"icon\":\"" + icon +
-           "\",\"closed\":" + (closed ? "true}" : "false}");
+           "\",\"closed\":" + (closed ? "true" : "false") + ",\"said\":" + quoted(said) + "}";
 }
 
 }  // namespace brenvol::test

@@ -26,6 +26,7 @@ struct FakeFace : FrmMainFace {
     std::optional<ControlName> Focus() const override { return std::nullopt; }
     void SetFocus(ControlName) override {}
     void Beep() override { log += "beep;"; }
+    void Announce(std::u16string_view) override {}
     void Close() override { log += "close;"; }
     std::map<std::string, std::u16string> texts;
     std::string log;

@@ -4,6 +4,7 @@
 // own event loop. After each action it waits until the window has had it: a last key, F12,
 // which the hands take for themselves, has arrived, or the action moved the keyboard to another
 // window (a key sent meanwhile is the window system's to drop), or closed the window.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDrag>
@@ -192,6 +193,17 @@ struct Hands : QObject {
         return "ok";
     }
 
+    // What the window last told screen readers: the name of the notification it shows them.
+    // Orca hears it shown (tests/faces/screen_reader/).
+    std::u16string Said() const {
+        auto* notice = window->findChild<QWidget*>("announcement");
+        QAccessibleInterface* heard =
+            notice ? QAccessible::queryAccessibleInterface(notice) : nullptr;
+        return heard && heard->role() == QAccessible::Notification
+                   ? heard->text(QAccessible::Name).toStdU16String()
+                   : u"(no notification)";
+    }
+
     std::string State() {
         Settle();
         return OnWindow([&] {
@@ -214,7 +226,7 @@ struct Hands : QObject {
             }
             return brenvol::test::StateJson(boxes, window->beeps,
                                             ours ? focus->objectName().toStdString() : "none",
-                                            warning, icon, closed);
+                                            warning, icon, closed, closed ? u"" : Said());
         });
     }
 };

@@ -91,6 +91,8 @@ if (sep === ',') {
                 warning: message.open ? `${title.textContent}: ${document.getElementById('message-text').textContent}` : '',
                 icon: message.open ? (message.classList.contains('error') ? 'error' : 'none') : '',
                 closed,
+                // A live region's news, which a screen reader speaks without a focus change.
+                said: closed ? '' : document.querySelector('[aria-live=polite]')?.textContent.trim() ?? '',
             };
         }),
     });

@@ -6,7 +6,9 @@
 // the window's queue by a hook, or the window has gone.
 #include <atomic>
 #include <condition_variable>
+#include <cstring>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -24,6 +26,38 @@ std::atomic<int> beeps = 0, taken = 0;  // the window's beeps, the F24 keys it h
 std::atomic<HWND> warningOwner = nullptr;
 std::atomic<UINT> warningStyle = 0;
 decltype(&MessageBoxW) showBox = nullptr;
+decltype(&GetProcAddress) findFunction = nullptr;
+
+// What the window last told screen readers: each UI Automation notification it raised, as Windows
+// documents one for news (on an element, a kind, a processing, an activity). Wine's UI Automation
+// has no notifications, and none of its clients listen: the hands listen in their place.
+std::mutex saidLock;
+std::u16string said;
+
+HRESULT WINAPI Hear(IUnknown* element, int kind, int processing, BSTR text, BSTR activity) {
+    std::lock_guard lock(saidLock);
+    said = element && kind == 2 && processing == 1 && SysStringLen(activity) > 0
+               ? std::u16string(reinterpret_cast<const char16_t*>(text), SysStringLen(text))
+               : u"(not a notification as documented)";
+    return S_OK;
+}
+
+BOOL WINAPI Listening() {
+    return TRUE;
+}
+
+FARPROC WINAPI FindFunction(HMODULE module, LPCSTR name) {
+    const auto is = [name](const char* wanted) {
+        return HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, wanted) == 0;
+    };
+    if (is("UiaRaiseNotificationEvent")) {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Hear));
+    }
+    if (is("UiaClientsAreListening")) {
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Listening));
+    }
+    return findFunction(module, name);
+}
 
 INPUT Key(WORD vk, DWORD flags = 0) {
     INPUT input{};
@@ -192,7 +226,8 @@ struct Hands {
                    : (warningStyle & MB_ICONMASK) == MB_ICONERROR ? "error"
                                                                   : "none";
         }
-        return test::StateJson(boxes, beeps, focus, warning, icon, closed);
+        std::lock_guard lock(saidLock);
+        return test::StateJson(boxes, beeps, focus, warning, icon, closed, closed ? u"" : said);
     }
 };
 
@@ -219,6 +254,8 @@ int main() {
             win32::warningStyle = style;
             return win32::showBox(owner, text, title, style);
         });
+    win32::findFunction =
+        test::ReplaceImport("kernel32.dll", "GetProcAddress", &win32::FindFunction);
     SetWindowsHookExW(WH_GETMESSAGE, &win32::TakeF24, nullptr, GetCurrentThreadId());
     settings::FaultyRegistry registry;
     regional::SeedRegionalSettings(registry, u",");
@@ -263,6 +300,7 @@ int main() {
             hands.window = win32::FrmMainWindowOf(GetCurrentThreadId());
             SetForegroundWindow(hands.window);
             win32::beeps = 0;
+            win32::said.clear();
             wanted = false;
             changed.notify_all();
         }
