@@ -24,7 +24,12 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberati
 #   xdotool, xvfb the keys and clicks, and the X server they go through
 #   x11-utils     xprop, which tells when the window manager has started
 #   nodejs        runs the cases (tests/faces/window_cases.mjs), one runner for every face
-BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils nodejs)
+# and what a screen reader says of the window, the Qt one and the page:
+#   orca              the screen reader Debian ships, run headless (tests/faces/screen_reader)
+#   at-spi2-core      the accessibility bus, which the window and the browsers speak to Orca on
+#   libglib2.0-bin    gdbus, which marks the bus enabled, as a desktop does for its screen reader
+BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils nodejs orca
+    at-spi2-core libglib2.0-bin)
 
 # The web page: emscripten, the C++ compiler to WebAssembly, with its C and C++ libraries.
 # Its suite, in each browser engine Debian ships:
