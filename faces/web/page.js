@@ -216,10 +216,35 @@ function wrapTab(event) {
     focusable[(at + (event.shiftKey ? focusable.length - 1 : 1)) % focusable.length].focus();
 }
 
-// Narrower than the window, the screen shows it whole, scaled down.
+// The window as large as the screen shows it whole, without scrolling: at most the design's own
+// size where there is a mouse, and up to three times it on a touch screen, where a control must
+// be a finger's size. The key for "-", on a touch screen, goes below the window, or beside it
+// where that leaves the window larger.
+const MOST = 3;
 function fit() {
-    const window_ = windowElement();
-    window_.style.zoom = Math.min(1, (innerWidth - 16) / (window_.offsetWidth || 1)).toFixed(3);
+    const window_ = windowElement(), key = document.querySelector('.keys button');
+    window_.style.zoom = 1;
+    const [width, height] = [window_.offsetWidth || 1, window_.offsetHeight || 1];
+    // The key and the gap before it; nothing where the key is not shown.
+    const [keyX, keyY] = key.offsetWidth ? [key.offsetWidth + 8, key.offsetHeight + 8] : [0, 0];
+    const [roomX, roomY] = [innerWidth - 16, innerHeight - 32];
+    const below = Math.min(roomX / width, (roomY - keyY) / height);
+    const beside = Math.min((roomX - keyX) / width, roomY / height);
+    document.body.classList.toggle('beside', beside > below);
+    const most = matchMedia('(pointer: coarse)').matches ? MOST : 1;
+    // The message box is drawn at the window's scale.
+    const zoom = Math.min(most, Math.max(below, beside)).toFixed(3);
+    window_.style.zoom = zoom;
+    message().style.zoom = zoom;
+}
+
+// A touch screen's numeric keypad may have no "-": the page's own key types it where the caret
+// is, through the rule, leaving the focus in the box.
+function typeMinus() {
+    const box = document.activeElement;
+    if (!isBox(box) || box.disabled) return;
+    if (ready) insert(box, '-');
+    else held.push([box, 'text', '-']);
 }
 
 // The decimal separator of the first of `languages` that is a language the browser knows as
@@ -269,6 +294,11 @@ var Module = {
 };
 
 addEventListener('resize', fit);
+document.addEventListener('DOMContentLoaded', () => {
+    const minus = document.querySelector('.keys button');
+    minus.addEventListener('mousedown', (event) => event.preventDefault());
+    minus.addEventListener('click', typeMinus);
+});
 addEventListener('DOMContentLoaded', fit);
 // Kept for offline use once the page has loaded, not competing with its first load.
 addEventListener('load', () => navigator.serviceWorker?.register('sw.js'));
