@@ -3,6 +3,7 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
+#include <string_view>
 #include <type_traits>
 
 #include "faces/win32/system_library.h"
@@ -15,6 +16,8 @@ constexpr int kActionCompleted = 2;
 constexpr int kImportantMostRecent = 1;
 
 struct UiaFunctions {
+    decltype(&SysAllocStringLen) allocate = nullptr;
+    decltype(&SysFreeString) free = nullptr;
     BOOL(WINAPI* clientsAreListening)() = nullptr;
     HRESULT(WINAPI* hostProvider)(HWND, IRawElementProviderSimple**) = nullptr;
     HRESULT(WINAPI* raiseNotification)
@@ -24,7 +27,10 @@ struct UiaFunctions {
 const UiaFunctions& Uia() {
     static const UiaFunctions functions = [] {
         const HMODULE uia = LoadSystemLibrary(L"uiautomationcore.dll");
+        const HMODULE oleaut32 = uia ? LoadSystemLibrary(L"oleaut32.dll") : nullptr;
         UiaFunctions found;
+        found.allocate = Find<decltype(SysAllocStringLen)>(oleaut32, "SysAllocStringLen");
+        found.free = Find<decltype(SysFreeString)>(oleaut32, "SysFreeString");
         found.clientsAreListening =
             Find<std::remove_pointer_t<decltype(found.clientsAreListening)>>(
                 uia, "UiaClientsAreListening");
@@ -41,8 +47,8 @@ const UiaFunctions& Uia() {
 
 void RaiseNotification(HWND window, std::u16string_view text) {
     const UiaFunctions& uia = Uia();
-    if (!uia.clientsAreListening || !uia.hostProvider || !uia.raiseNotification ||
-        !uia.clientsAreListening()) {
+    if (!uia.allocate || !uia.free || !uia.clientsAreListening || !uia.hostProvider ||
+        !uia.raiseNotification || !uia.clientsAreListening()) {
         return;
     }
     IRawElementProviderSimple* element = nullptr;
@@ -50,14 +56,15 @@ void RaiseNotification(HWND window, std::u16string_view text) {
         return;
     }
     const BSTR said =
-        SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()), UINT(text.size()));
+        uia.allocate(reinterpret_cast<const OLECHAR*>(text.data()), UINT(text.size()));
     // Names what is said, so that a screen reader can tell one kind of news from another.
-    const BSTR activity = SysAllocString(L"Brenvol.Results");
+    constexpr std::wstring_view kActivity = L"Brenvol.Results";
+    const BSTR activity = uia.allocate(kActivity.data(), UINT(kActivity.size()));
     if (said && activity) {
         uia.raiseNotification(element, kActionCompleted, kImportantMostRecent, said, activity);
     }
-    SysFreeString(activity);
-    SysFreeString(said);
+    uia.free(activity);
+    uia.free(said);
     element->Release();
 }
 

@@ -2,8 +2,8 @@
 // Automation notification (UiaRaiseNotificationEvent, Windows 10 1709 and later) raised on the
 // window's own element, kind "action completed", the most recent one of them kept.
 //
-// uiautomationcore.dll is loaded, from System32 alone, at the first text; nothing is said where
-// the system has no notification event, or while no UI Automation client listens.
+// uiautomationcore.dll and oleaut32.dll are loaded, from System32 alone, at the first text; nothing
+// is said where the system has no notification event, or while no UI Automation client listens.
 #pragma once
 
 #include <windows.h>
