@@ -125,9 +125,7 @@ QWidget* Create(const ControlDesign& design, QWidget* parent) {
 
 FrmMainDialog::FrmMainDialog(settings::RegistryApi& registry,
                              ui::frmMain::NumberFormatSource numberFormat, QWidget* parent)
-    : QDialog(parent),
-      announcement_(new Announcement(this)),
-      form_(*this, std::move(numberFormat)) {
+    : QDialog(parent), form_(*this, std::move(numberFormat)) {
     CreateControls();
     form_.Form_Load(registry);
 }
@@ -251,6 +249,10 @@ void FrmMainDialog::Beep() {
 }
 
 void FrmMainDialog::Announce(std::u16string_view text) {
+    // Made at the first news, not at start-up.
+    if (!announcement_) {
+        announcement_ = new Announcement(this);
+    }
     announcement_->Say(text);
 }
 

@@ -60,7 +60,7 @@ private:
 
     std::vector<std::pair<ui::ControlName, QWidget*>> controls_;
     std::vector<std::pair<int, QLineEdit*>> text1_;  // by index
-    Announcement* announcement_;
+    Announcement* announcement_ = nullptr;
     ui::frmMain form_;
 };
 

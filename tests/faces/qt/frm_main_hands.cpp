@@ -197,8 +197,10 @@ struct Hands : QObject {
     // Orca hears it shown (tests/faces/screen_reader/).
     std::u16string Said() const {
         auto* notice = window->findChild<QWidget*>("announcement");
-        QAccessibleInterface* heard =
-            notice ? QAccessible::queryAccessibleInterface(notice) : nullptr;
+        if (!notice) {
+            return u"";  // nothing said yet
+        }
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
         return heard && heard->role() == QAccessible::Notification
                    ? heard->text(QAccessible::Name).toStdU16String()
                    : u"(no notification)";
