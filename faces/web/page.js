@@ -101,6 +101,12 @@ const held = [];
 const editingKeys = new Set(['Enter', 'Backspace', 'Delete', 'Escape']);
 const movingKeys = new Set(['ArrowLeft', 'ArrowRight', 'Home', 'End']);
 
+// Text arriving in `box` all at once: let in by the rule now, or once the window is ready.
+function arrive(box, text) {
+    if (ready) insert(box, text);
+    else held.push([box, 'text', text]);
+}
+
 // What a moving key does to the caret, and with Shift to the selection: the box's own, which is
 // past by the time the key's turn comes.
 function move(box, key, shift) {
@@ -166,11 +172,7 @@ function onBeforeInput(box, event) {
     event.preventDefault();
     // A paste or a drop carries its text in dataTransfer; WebKit gives it an empty data too.
     const text = event.data || (event.dataTransfer?.getData('text/plain') ?? '');
-    if (ready) {
-        insert(box, text);
-    } else {
-        held.push([box, 'text', text]);
-    }
+    arrive(box, text);
 }
 
 // A composition (an input method) shows its text while it lasts; what it makes goes through the
@@ -180,11 +182,7 @@ function onCompositionEnd(box, event) {
     const before = state.before ?? state.settled;
     if (before) [box.value, box.selectionStart, box.selectionEnd] = before;
     state.before = null;
-    if (ready) {
-        insert(box, event.data ?? '');
-    } else {
-        held.push([box, 'text', event.data ?? '']);
-    }
+    arrive(box, event.data ?? '');
     settle(box);
 }
 
@@ -243,8 +241,7 @@ function fit() {
 function typeMinus() {
     const box = document.activeElement;
     if (!isBox(box) || box.disabled) return;
-    if (ready) insert(box, '-');
-    else held.push([box, 'text', '-']);
+    arrive(box, '-');
 }
 
 // The decimal separator of the first of `languages` that is a language the browser knows as
