@@ -22,7 +22,8 @@ BRENVOL_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-liberati
 #   qt6-wayland   Qt's Wayland plugin
 #   dbus-daemon   the D-Bus session GNOME's compositor needs (dbus-run-session)
 #   xdotool, xvfb the keys and clicks, and the X server they go through
-#   x11-utils     xprop, which tells when the window manager has started
+#   x11-utils     xprop and xdpyinfo, which tell when the window manager and the X server
+#                 have started
 #   nodejs        runs the cases (tests/faces/window_cases.mjs), one runner for every face
 # and what a screen reader says of the window, the Qt one and the page:
 #   orca              the screen reader Debian ships, run headless (tests/faces/screen_reader)
@@ -35,12 +36,13 @@ BRENVOL_DESKTOP_PACKAGES=(mutter qt6-wayland dbus-daemon xdotool xvfb x11-utils 
 # Its suite, in each browser engine Debian ships:
 #   chromium, firefox-esr   driven by puppeteer-core (npm, scripts/browsers/package-lock.json)
 #   webkit2gtk-driver       WebKitGTK's WebDriver and its browser for automation
-#   xvfb                    the X server WebKitGTK's browser shows on
+#   xvfb, x11-utils         the X server WebKitGTK's browser shows on, and xdpyinfo, which
+#                           tells when it answers (scripts/xvfb.sh)
 #   locales                 the Italian locale WebKitGTK takes its language from
 #   npm                     installs puppeteer-core and axe-core from the lockfile, where the
 #                           Node.js installed brings no npm of its own (Debian's does not)
 BRENVOL_WEB_PACKAGES=(emscripten)
-BRENVOL_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb locales)
+BRENVOL_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver xvfb x11-utils locales)
 command -v npm >/dev/null || BRENVOL_WEB_TEST_PACKAGES+=(npm)
 
 # The Windows suite, cross-built and run under Wine:
@@ -48,16 +50,18 @@ command -v npm >/dev/null || BRENVOL_WEB_TEST_PACKAGES+=(npm)
 #   googletest                   GoogleTest's sources, built for Windows
 #   wine, wine64                 run the .exe files
 #   locales                      the locale sources Wine's locale is compiled from
-#   xvfb                         an X server without a screen, for the window's tests
+#   xvfb, x11-utils              an X server without a screen, for the window's tests, and
+#                                xdpyinfo, which tells when it answers (scripts/xvfb.sh)
 #   nodejs                       runs the window's cases (tests/faces/window_cases.mjs)
 #   wixl                         makes the Windows Installer package (packaging/brenvol.wxs)
 #   msitools, xdotool            read the package's tables, and find the window its shortcut
 #                                starts, in the package's test
-BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb nodejs
-    wixl msitools xdotool)
+BRENVOL_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 locales xvfb x11-utils
+    nodejs wixl msitools xdotool)
 
-# The benchmarks: Google Benchmark, and an X server without a screen for bench/startup.sh.
-BRENVOL_BENCH_PACKAGES=(libbenchmark-dev xvfb)
+# The benchmarks: Google Benchmark, and an X server without a screen for bench/startup.sh (with
+# xdpyinfo, which tells when it answers).
+BRENVOL_BENCH_PACKAGES=(libbenchmark-dev xvfb x11-utils)
 
 # Valgrind, for ./test.sh --memcheck.
 BRENVOL_MEMCHECK_PACKAGES=(valgrind)
