@@ -24,7 +24,7 @@ endforeach()
 execute_process(COMMAND dpkg-deb --field ${deb} Depends Recommends Section Maintainer Description
     OUTPUT_VARIABLE fields)
 foreach(expected "fonts-liberation" "fonts-dejavu-core" "libqt6widgets6" "libc6"
-        "Recommends: qt6-wayland"
+        "Recommends: qt6-wayland, qt6-translations-l10n"
         "Section: utils" "Maintainer: .+ <.+@.+>" "Description: charge time")
     if(NOT fields MATCHES "${expected}")
         message(FATAL_ERROR "the package's control fields lack '${expected}':\n${fields}")
