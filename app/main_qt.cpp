@@ -1,20 +1,14 @@
 // Brenvol: starts the one window over the user's regional settings and runs until it closes.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "faces/qt/frm_main_dialog.h"
+#include "faces/qt/qt_translations.h"
 #include "regional/number_format.h"
 #include "regional/user_registry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Qt's own texts, a box's context menu's among them, in the user's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), "qtbase", "_",
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    brenvol::qt::InstallQtTranslations();
     // No registry here: one in memory holds the separator of the user's locale.
     brenvol::settings::MemoryRegistry registry;
     brenvol::regional::SeedRegionalSettings(registry,
