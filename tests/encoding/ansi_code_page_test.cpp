@@ -10,22 +10,6 @@
 namespace brenvol::encoding {
 namespace {
 
-// Flags and a default character only where the page takes them.
-TEST(AnsiCodePage, ArgumentsForEveryKindOfPage) {
-    const ConversionArguments none{0, false}, full{kNoBestFitChars, true};
-    // clang-format off
-    const std::pair<unsigned, ConversionArguments> cases[] = {
-        {1252, full}, {1250, full}, {932, full}, {936, full}, {949, full}, {950, full},
-        {65001, none}, {65000, none}, {54936, none}, {42, none}, {50220, none}, {50229, none},
-        {57002, none}, {57011, none}, {41, full}, {43, full}, {50219, full}, {50230, full},
-        {57001, full}, {57012, full},
-    };
-    // clang-format on
-    for (const auto& [page, arguments] : cases) {
-        EXPECT_EQ(ArgumentsFor(page), arguments) << page;
-    }
-}
-
 // Under the system's page (1252 for the stand-in): a single-byte page's every byte both ways; the
 // page's characters; one taking more than one byte or none has no single code; one "?" for a
 // character beyond 16 bits where the page lacks it.
