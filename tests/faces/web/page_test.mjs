@@ -112,7 +112,7 @@ test('keys and buttons pressed before the page is ready wait, then act in order'
     assert.equal(await state(), '142 700 6 54 5 | Command1(0) | 1');
 });
 
-test('a composition ended without a start goes through the rule', async () => {
+test('a composition goes through the rule, even one ended without a start', async () => {
     await load();
     await tab.keys('12');
     // What such an input method leaves in the box, unfiltered, before it ends.
@@ -122,13 +122,10 @@ test('a composition ended without a start goes through the rule', async () => {
         box.dispatchEvent(new CompositionEvent('compositionend', { data: '5x.' }));
     });
     assert.equal(await state(), `125${sep}     | Text1(0) | 1`);
-});
-
-test('a composition goes through the rule', chromium, async () => {
-    await load();
+    if (engine !== 'chromium') return;  // only Chromium's protocol composes as an input method does
     await tab.cdp.send('Input.imeSetComposition', { text: '5x', selectionStart: 2, selectionEnd: 2 });
     await tab.cdp.send('Input.insertText', { text: '5x.' });
-    assert.equal(await state(), `5${sep}     | Text1(0) | 1`);
+    assert.equal(await state(), `125${sep}5${sep}     | Text1(0) | 2`);
 });
 
 test('the page reads in reading order, each box shows whole above the labels, and the frame\'s ' +
