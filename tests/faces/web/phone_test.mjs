@@ -22,7 +22,7 @@ const layout = () => {
     const window_ = document.querySelector('.window'), zoom = Number(window_.style.zoom);
     const { right, bottom } = window_.getBoundingClientRect();
     const sides = [...document.querySelectorAll('.client input, .client button, .keys button, dialog[open] button')]
-        .flatMap((control) => [control.getBoundingClientRect().width, control.getBoundingClientRect().height]);
+        .map((control) => control.getBoundingClientRect()).flatMap(({ width, height }) => [width, height]);
     return {
         fits: right <= innerWidth && bottom <= innerHeight && document.scrollingElement.scrollWidth <= innerWidth
             && zoom > 1.4 && zoom <= 3,
