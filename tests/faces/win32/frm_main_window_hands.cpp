@@ -4,6 +4,12 @@
 // while the window runs its own message loop on the program's first thread. After each action
 // it waits until the window has had it: a last key, F24, which nothing uses, has been taken from
 // the window's queue by a hook, or the window has gone.
+//
+// Wine hears from the X server late. A window is active at once, but the X server gives it the
+// keyboard later; and when Wine hears of it, it sets the keys held to those the X server knows,
+// which SendInput never pressed. The same goes for the pointer. So before keys go to a newly
+// active window, the hands wait until the X server says it has the keyboard, and before a
+// click, until the X server has the pointer where it was sent; then the window takes that news.
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
@@ -122,19 +128,60 @@ std::vector<INPUT> Chord(const std::vector<std::string>& names) {
     return chord;
 }
 
+// Until `window` has taken what was sent, and what the X server told it so far, or has gone.
+void TakeNews(HWND window) {
+    const int before = taken;
+    Press({Key(VK_F24)});
+    while (taken == before && IsWindow(window)) {
+        Sleep(1);
+    }
+}
+
+// Until the X server agrees with `condition`, a shell's test of what xdotool, a program of the
+// host, answers. Wine starts a host program with no process to wait for, so the shell leaves a
+// file once the X server agrees (or, so that it never outlives the hands, after about a minute).
+void AwaitX(const std::wstring& condition) {
+    static int asked = 0;
+    wchar_t scratch[MAX_PATH] = L"/tmp";
+    GetEnvironmentVariableW(L"TMPDIR", scratch, MAX_PATH);
+    const std::wstring agreed = std::wstring(scratch) + L"/x-agreed-" +
+                                std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                std::to_wstring(++asked);
+    std::wstring line = L"Z:\\bin\\sh -c \"for i in $(seq 6000); do " + condition +
+                        L" && break; sleep 0.01; done; : >" + agreed + L"\"";
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process{};
+    CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &start, &process);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    while (!DeleteFileW((L"Z:" + agreed).c_str())) {
+        Sleep(1);
+    }
+}
+
+INPUT Mouse(DWORD flags, POINT at = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// The pointer moved to `control`'s middle, and once the X server has it there, a click.
 void ClickAt(HWND control) {
     RECT place;
     GetWindowRect(control, &place);
-    INPUT mouse[3] = {};
-    for (INPUT& input : mouse) {
-        input.type = INPUT_MOUSE;
-    }
-    mouse[0].mi.dx = (place.left + place.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    mouse[0].mi.dy = (place.top + place.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, mouse, sizeof(INPUT));
+    const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle);
+    SendInput(1, &move, sizeof move);
+    AwaitX(L"xdotool getmouselocation | grep -q '^x:" + std::to_wstring(middle.x) + L" y:" +
+           std::to_wstring(middle.y) + L" '");
+    TakeNews(GetAncestor(control, GA_ROOT));
+    INPUT click[2] = {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+    SendInput(2, click, sizeof(INPUT));
 }
 
 void SetClipboard(std::u16string_view text) {
@@ -179,10 +226,23 @@ struct Hands {
         GetGUIThreadInfo(gui, &thread);
         return thread;
     }
-    // Until the window, or its warning while it shows, is the active one: where keys go.
-    void Settle() const {
-        while (IsWindow(window) && Thread().hwndActive != (Warning() ? Warning() : window.load())) {
+    HWND keyboardIn = nullptr;  // the last active window the X server gave the keyboard to
+
+    // Until the window, or its warning while it shows, is the active one, where keys go, and has
+    // heard from the X server that it has the keyboard.
+    void Settle() {
+        HWND active = nullptr;
+        while (IsWindow(window) &&
+               (active = Thread().hwndActive) != (Warning() ? Warning() : window.load())) {
             Sleep(1);
+        }
+        if (IsWindow(window) && active != keyboardIn) {
+            // The X window Wine shows it in, with the keyboard.
+            const auto shown =
+                reinterpret_cast<ULONG_PTR>(GetPropW(active, L"__wine_x11_whole_window"));
+            AwaitX(L"[ $(xdotool getwindowfocus -f) = " + std::to_wstring(shown) + L" ]");
+            TakeNews(window);
+            keyboardIn = active;
         }
     }
     void Do(const test::Command& command) {
@@ -200,13 +260,9 @@ struct Hands {
         } else {
             Press(Chord(test::Keys(command.argument)));
         }
-        const int before = taken;
-        Press({Key(VK_F24)});
-        while (taken == before && IsWindow(window)) {
-            Sleep(1);
-        }
+        TakeNews(window);
     }
-    std::string State() const {
+    std::string State() {
         Settle();
         std::u16string boxes[5], warning;
         const bool closed = !IsWindow(window);
@@ -235,6 +291,8 @@ LRESULT CALLBACK TakeF24(int code, WPARAM removed, LPARAM message) {
     auto* key = reinterpret_cast<MSG*>(message);
     if (code == HC_ACTION && removed == PM_REMOVE && key->wParam == VK_F24 &&
         (key->message == WM_KEYDOWN || key->message == WM_KEYUP)) {
+        // What the X server has told the window by now, taken before the key counts.
+        MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
         taken += key->message == WM_KEYUP;
         key->message = WM_NULL;
     }
@@ -295,6 +353,9 @@ int main() {
             for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT) ||
                            PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {
             }
+            // The pointer away from where the window will show, so that it does not show under
+            // the pointer: the X server's news of that would come after the first click.
+            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
             window.emplace(registry, [] { return calc::NumberFormat{u","}; });
             window->Show(SW_SHOW);
             hands.window = win32::FrmMainWindowOf(GetCurrentThreadId());
