@@ -27,7 +27,9 @@ start)
     # A server whose display another was still leaving may give up after naming it: then another.
     for _ in 1 2 3; do
         exec 3>"$dir/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        # -noreset: a server resets as its last client leaves, and refuses clients meanwhile;
+        # the check below is such a client, and the test's own might come in that moment.
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         pid=$!
         echo $pid >"$dir/xvfb.pid"
         exec 3>&-
