@@ -12,6 +12,10 @@ const TYPES = {
     '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
+// The ports of this run's earlier servers. Each server takes a new one, so that its page has an
+// origin of its own, where no earlier page's service worker answers from its copy.
+const usedPorts = new Set();
+
 export async function serve(folder) {
     const held = new Map();  // file name: the promise its requests wait for, and its release
     const server = {
@@ -59,7 +63,12 @@ export async function serve(folder) {
         }
         response.writeHead(200, headers).end(content);
     });
-    await new Promise((resolve) => http.listen(0, '127.0.0.1', resolve));
+    for (;;) {
+        await new Promise((resolve) => http.listen(0, '127.0.0.1', resolve));
+        if (!usedPorts.has(http.address().port)) break;
+        await new Promise((resolve) => http.close(resolve));
+    }
+    usedPorts.add(http.address().port);
     server.url = `http://127.0.0.1:${http.address().port}/`;
     server.close = () => new Promise((resolve) => {
         for (const { release } of held.values()) release();
