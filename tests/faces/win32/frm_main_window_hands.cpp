@@ -11,11 +11,11 @@
 // active window, the hands wait until the X server says it has the keyboard, and before a
 // click, until the X server has the pointer where it was sent; then the window takes that news.
 #include <atomic>
-#include <condition_variable>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <semaphore>
 #include <thread>
 
 #include "faces/win32/frm_main_window.h"
@@ -56,21 +56,16 @@ FARPROC WINAPI FindFunction(HMODULE module, LPCSTR name) {
     const auto is = [name](const char* wanted) {
         return HIWORD(reinterpret_cast<ULONG_PTR>(name)) && std::strcmp(name, wanted) == 0;
     };
-    if (is("UiaRaiseNotificationEvent")) {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Hear));
-    }
-    if (is("UiaClientsAreListening")) {
-        return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&Listening));
-    }
-    return findFunction(module, name);
+    using Function = void (*)();
+    return is("UiaRaiseNotificationEvent") ? reinterpret_cast<FARPROC>(Function(&Hear))
+           : is("UiaClientsAreListening")  ? reinterpret_cast<FARPROC>(Function(&Listening))
+                                           : findFunction(module, name);
 }
 
 INPUT Key(WORD vk, DWORD flags = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
+    input.ki = {vk, static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)), flags, 0, 0};
     return input;
 }
 
@@ -87,18 +82,15 @@ void Press(std::vector<INPUT> chord) {
 // not comes as an input panel sends it.
 std::vector<INPUT> KeyOf(char16_t c) {
     const SHORT scan = VkKeyScanW(c);
-    if (scan == -1) {
-        INPUT packet = Key(0, KEYEVENTF_UNICODE);
-        packet.ki.wScan = c;
-        return {packet};
-    }
-    std::vector<INPUT> keys;
-    for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
-        if (scan & bit) {
-            keys.push_back(Key(vk));
+    std::vector<INPUT> keys{Key(0, KEYEVENTF_UNICODE)};
+    keys[0].ki.wScan = c;
+    if (scan != -1) {
+        keys.clear();
+        for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
+            (scan & bit) ? keys.push_back(Key(vk)) : void();
         }
+        keys.push_back(Key(LOBYTE(scan)));
     }
-    keys.push_back(Key(LOBYTE(scan)));
     return keys;
 }
 
@@ -166,9 +158,12 @@ void AwaitX(const std::wstring& condition) {
 INPUT Mouse(DWORD flags, POINT at = {}) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags;
+    input.mi = {at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1),
+                at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1),
+                0,
+                flags,
+                0,
+                0};
     return input;
 }
 
@@ -177,22 +172,20 @@ void ClickAt(HWND control) {
     RECT place;
     GetWindowRect(control, &place);
     const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle);
-    SendInput(1, &move, sizeof move);
+    INPUT input[3] = {Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, middle),
+                      Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+    SendInput(1, input, sizeof(INPUT));
     AwaitX(L"xdotool getmouselocation | grep -q '^x:" + std::to_wstring(middle.x) + L" y:" +
            std::to_wstring(middle.y) + L" '");
     TakeNews(GetAncestor(control, GA_ROOT));
-    INPUT click[2] = {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
-    SendInput(2, click, sizeof(INPUT));
+    SendInput(2, input + 1, sizeof(INPUT));
 }
 
 void SetClipboard(std::u16string_view text) {
     OpenClipboard(nullptr);
     EmptyClipboard();
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 2 * (text.size() + 1));
-    auto* chars = static_cast<char16_t*>(GlobalLock(block));
-    chars[text.copy(chars, text.size())] = 0;
-    GlobalUnlock(block);
+    const HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * (text.size() + 1));
+    std::memcpy(block, text.data(), 2 * text.size());
     SetClipboardData(CF_UNICODETEXT, block);
     CloseClipboard();
 }
@@ -207,6 +200,7 @@ std::u16string TextOf(HWND window) {
 struct Hands {
     DWORD gui;
     std::atomic<HWND> window = nullptr;
+    HWND keyboardIn = nullptr;  // the last active window the X server gave the keyboard to
 
     HWND Control(const std::string& name) const {
         for (const ui::ControlDesign& design : ui::FrmMainControls()) {
@@ -228,7 +222,6 @@ struct Hands {
         GetGUIThreadInfo(gui, &thread);
         return thread;
     }
-    HWND keyboardIn = nullptr;  // the last active window the X server gave the keyboard to
 
     // Until the window, or its warning while it shows, is the active one, where keys go, and has
     // heard from the X server that it has the keyboard.
@@ -320,53 +313,42 @@ int main() {
     settings::FaultyRegistry registry;
     regional::SeedRegionalSettings(registry, u",");
     win32::Hands hands{GetCurrentThreadId()};
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool wanted = false, done = false;  // a new window; the end
+    // The reader asks for a new window, or for the end, and waits until the window is there.
+    std::binary_semaphore asked{0}, opened{0};
+    std::atomic<bool> done = false;
     std::thread user([&] {
         for (test::Command command; test::Read(command);) {
             if (command.verb == "open") {
                 PostThreadMessageW(hands.gui, WM_QUIT, 0, 0);  // ends the last one's loops
-                std::unique_lock lock(mutex);
-                wanted = true;
-                changed.notify_all();
-                changed.wait(lock, [&] { return !wanted; });
+                asked.release();
+                opened.acquire();
             }
             test::Answer(command.verb == "state"  ? hands.State()
                          : command.verb == "open" ? (hands.Settle(), "ok")
                                                   : (hands.Do(command), "ok"));
         }
-        std::lock_guard lock(mutex);
         done = true;
-        changed.notify_all();
         PostThreadMessageW(hands.gui, WM_QUIT, 0, 0);
+        asked.release();
     });
     std::optional<win32::FrmMainWindow> window;
-    for (;;) {
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return wanted || done; });
-            if (done) {
-                break;
-            }
-            window.reset();
-            // What is left of the last window: the end of its loop, and keys sent after it
-            // closed (each sentinel among them counted).
-            for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT) ||
-                           PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {
-            }
-            // The pointer away from where the window will show, so that it does not show under
-            // the pointer: the X server's news of that would come after the first click.
-            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-            window.emplace(registry, [] { return calc::NumberFormat{u","}; });
-            window->Show(SW_SHOW);
-            hands.window = win32::FrmMainWindowOf(GetCurrentThreadId());
-            SetForegroundWindow(hands.window);
-            win32::beeps = 0;
-            win32::said.clear();
-            wanted = false;
-            changed.notify_all();
+    while (asked.acquire(), !done) {
+        window.reset();
+        // What is left of the last window: the end of its loop, and keys sent after it closed
+        // (each sentinel among them counted).
+        for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT) ||
+                       PeekMessageW(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) {
         }
+        // The pointer away from where the window will show, so that it does not show under the
+        // pointer: the X server's news of that would come after the first click.
+        SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+        window.emplace(registry, [] { return calc::NumberFormat{u","}; });
+        window->Show(SW_SHOW);
+        hands.window = win32::FrmMainWindowOf(GetCurrentThreadId());
+        SetForegroundWindow(hands.window);
+        win32::beeps = 0;
+        win32::said.clear();
+        opened.release();
         window->Run();
     }
     user.join();
