@@ -87,7 +87,9 @@ std::vector<INPUT> KeyOf(char16_t c) {
     if (scan != -1) {
         keys.clear();
         for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
-            (scan & bit) ? keys.push_back(Key(vk)) : void();
+            if (scan & bit) {
+                keys.push_back(Key(vk));
+            }
         }
         keys.push_back(Key(LOBYTE(scan)));
     }
@@ -184,8 +186,11 @@ void ClickAt(HWND control) {
 void SetClipboard(std::u16string_view text) {
     OpenClipboard(nullptr);
     EmptyClipboard();
-    const HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * (text.size() + 1));
-    std::memcpy(block, text.data(), 2 * text.size());
+    // Movable, as SetClipboardData requires of a block it takes over.
+    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 2 * (text.size() + 1));
+    auto* chars = static_cast<char16_t*>(GlobalLock(block));
+    chars[text.copy(chars, text.size())] = 0;
+    GlobalUnlock(block);
     SetClipboardData(CF_UNICODETEXT, block);
     CloseClipboard();
 }

@@ -70,8 +70,10 @@ protected:
     }
     static void SetClipboard(std::u16string_view text) {
         ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
-        const HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, 2 * (text.size() + 1));
-        memcpy(block, text.data(), 2 * text.size());
+        // Movable, as SetClipboardData requires of a block it takes over.
+        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 2 * (text.size() + 1));
+        memcpy(GlobalLock(block), text.data(), 2 * text.size());
+        GlobalUnlock(block);
         SetClipboardData(CF_UNICODETEXT, block);
         CloseClipboard();
     }
