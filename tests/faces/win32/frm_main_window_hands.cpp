@@ -22,6 +22,7 @@
 #include "regional/user_registry.h"
 #include "support/hands.h"
 #include "support/registry_doubles.h"
+#include "support/win32_clipboard.h"
 #include "support/win32_imports.h"
 #include "tools/window_controls_win32.h"
 
@@ -82,17 +83,18 @@ void Press(std::vector<INPUT> chord) {
 // not comes as an input panel sends it.
 std::vector<INPUT> KeyOf(char16_t c) {
     const SHORT scan = VkKeyScanW(c);
-    std::vector<INPUT> keys{Key(0, KEYEVENTF_UNICODE)};
-    keys[0].ki.wScan = c;
-    if (scan != -1) {
-        keys.clear();
-        for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
-            if (scan & bit) {
-                keys.push_back(Key(vk));
-            }
-        }
-        keys.push_back(Key(LOBYTE(scan)));
+    if (scan == -1) {
+        INPUT packet = Key(0, KEYEVENTF_UNICODE);
+        packet.ki.wScan = c;
+        return {packet};
     }
+    std::vector<INPUT> keys;
+    for (auto [bit, vk] : {std::pair{0x100, VK_SHIFT}, {0x200, VK_CONTROL}, {0x400, VK_MENU}}) {
+        if (scan & bit) {
+            keys.push_back(Key(vk));
+        }
+    }
+    keys.push_back(Key(LOBYTE(scan)));
     return keys;
 }
 
@@ -183,18 +185,6 @@ void ClickAt(HWND control) {
     SendInput(2, input + 1, sizeof(INPUT));
 }
 
-void SetClipboard(std::u16string_view text) {
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    // Movable, as SetClipboardData requires of a block it takes over.
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 2 * (text.size() + 1));
-    auto* chars = static_cast<char16_t*>(GlobalLock(block));
-    chars[text.copy(chars, text.size())] = 0;
-    GlobalUnlock(block);
-    SetClipboardData(CF_UNICODETEXT, block);
-    CloseClipboard();
-}
-
 std::u16string TextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), text.size())));
@@ -248,7 +238,8 @@ struct Hands {
     void Do(const test::Command& command) {
         Settle();
         if (command.verb == "clipboard") {
-            return SetClipboard(command.text);
+            test::SetClipboard(command.text);  // a clipboard not taken shows in the case's outcome
+            return;
         }
         if (command.verb == "type") {
             for (char16_t c : command.text) {

@@ -12,6 +12,7 @@
 #include "regional/user_registry.h"
 #include "support/picture_diff.h"
 #include "support/registry_doubles.h"
+#include "support/win32_clipboard.h"
 #include "support/win32_imports.h"
 #include "tools/window_controls_win32.h"
 #include "tools/window_picture_win32.h"
@@ -68,15 +69,7 @@ protected:
             FAIL() << differing << " pixels differ; see *.new.bmp, *.diff.bmp";
         }
     }
-    static void SetClipboard(std::u16string_view text) {
-        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
-        // Movable, as SetClipboardData requires of a block it takes over.
-        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 2 * (text.size() + 1));
-        memcpy(GlobalLock(block), text.data(), 2 * text.size());
-        GlobalUnlock(block);
-        SetClipboardData(CF_UNICODETEXT, block);
-        CloseClipboard();
-    }
+    static void SetClipboard(std::u16string_view text) { ASSERT_TRUE(test::SetClipboard(text)); }
 
     settings::FaultyRegistry registry_;
     std::optional<FrmMainWindow> window_;
